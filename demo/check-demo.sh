@@ -6,7 +6,7 @@
 # Usage: check-demo.sh <show folder>
 set -euo pipefail
 
-folder="$1"
+folder=$(cd "$1" && pwd)
 errors=0
 problem() {
     echo "check-demo: $*" >&2
@@ -55,7 +55,11 @@ tests=0
 for rtf in "$folder"/*/*/*.rtf; do
     dir=$(dirname "$rtf")
     [ "$(basename "$rtf" .rtf)" = "$(basename "$dir")" ] || problem "$rtf: not named after its folder"
-    numbers=$(grep -o '^[0-9]*\\tab ' "$rtf" | tr -dc '0-9\n' | tr '\n' ' ')
+    # One line per paragraph or line break, leading control words dropped:
+    # what remains of a movement's line starts with its number and a tab.
+    numbers=$(tr '\r\n' '  ' <"$rtf" | sed -E 's/\\(par|line)\b */\n/g' |
+        sed -E 's/^(\\[a-z]+-?[0-9]* ?)*//' | grep -oE '^[0-9]+\\tab' | tr -dc '0-9\n' |
+        tr '\n' ' ')
     count=$(echo "$numbers" | wc -w)
     [ "$count" -ge 2 ] || problem "$rtf: only $count movements"
     [ "$numbers" = "$(seq -s ' ' 1 "$count") " ] || problem "$rtf: movements numbered $numbers"

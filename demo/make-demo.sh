@@ -27,10 +27,12 @@ mkdir -p "$fresh" "$work"
 "$generator" "$fresh" "$folder" "$work"
 
 # Announcements: German speech when espeak-ng has a German voice; the
-# generator's chimes stay otherwise.
-if command -v espeak-ng >/dev/null 2>&1 && espeak-ng --voices=de 2>/dev/null | grep -q ' de '; then
+# generator's chimes stay otherwise. TRELVAN_DEMO_ESPEAK names another
+# speech program (or a missing one, to try the chimes).
+espeak="${TRELVAN_DEMO_ESPEAK:-espeak-ng}"
+if command -v "$espeak" >/dev/null 2>&1 && "$espeak" --voices=de 2>/dev/null | grep -q ' de '; then
     while IFS=$'\t' read -r wav text; do
-        espeak-ng -v de -s 150 -w "$fresh/$wav" "$text"
+        "$espeak" -v de -s 150 -w "$fresh/$wav" "$text"
     done <"$work/speech.tsv"
 else
     echo "demo: espeak-ng with a German voice is not installed; the announcements are chimes." \

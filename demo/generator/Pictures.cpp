@@ -10,12 +10,13 @@ namespace trelvan::demo {
 
 namespace {
 
-// Where the arena's outline lies in the picture: 14 pixels per metre, with
-// room for the marker letters around it.
-constexpr double left = 35;
+// Where the arena's outline lies on the main window's arena plan (350 x 650):
+// the rectangle from (60, 45), 230 pixels wide and 560 high.
+constexpr double left = 60;
 constexpr double top = 45;
-constexpr double scale = 14;
-constexpr double cornerRadius = 3; // metres
+constexpr double scaleX = 230.0 / 20.0;
+constexpr double scaleY = 560.0 / 40.0;
+constexpr double cornerRadius = 2.5; // metres
 
 QColor gaitColour(Gait gait) {
     switch (gait) {
@@ -98,7 +99,7 @@ QImage Track::render() const {
     image.fill(Qt::white);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
-    const QTransform toPixels(scale, 0, 0, scale, left, top);
+    const QTransform toPixels(scaleX, 0, 0, scaleY, left, top);
 
     for (const auto& stroke : strokes_) {
         QPen pen(gaitColour(stroke.gait), 6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
@@ -108,8 +109,8 @@ QImage Track::render() const {
     }
 
     if (!strokes_.empty()) {
-        // The heading in pixels is the heading in metres: the scale is uniform.
-        const QLineF unit = QLineF(QPointF(), heading_).unitVector();
+        const QPointF heading(heading_.x() * scaleX, heading_.y() * scaleY);
+        const QLineF unit = QLineF(QPointF(), heading).unitVector();
         const QPointF ahead = unit.p2() - unit.p1();
         const QPointF across(-ahead.y(), ahead.x());
         const QPointF end = toPixels.map(position_);

@@ -11,19 +11,20 @@ namespace trelvan::demo {
 // Positions in the 20 m x 40 m arena in metres, x across (0 left, 20 right),
 // y along the centre line from A (0, top of the plan) to C (40, bottom), as
 // the main window's arena plan draws it: K, E, H down the right side and
-// F, B, M down the left side.
+// F, B, M down the left side, the quarter letters a tenth of the length from
+// the short sides, as on the plan.
 namespace arena {
 inline constexpr QPointF A{10, 0};
 inline constexpr QPointF C{10, 40};
-inline constexpr QPointF K{20, 6};
+inline constexpr QPointF K{20, 4};
 inline constexpr QPointF E{20, 20};
-inline constexpr QPointF H{20, 34};
-inline constexpr QPointF F{0, 6};
+inline constexpr QPointF H{20, 36};
+inline constexpr QPointF F{0, 4};
 inline constexpr QPointF B{0, 20};
-inline constexpr QPointF M{0, 34};
-inline constexpr QPointF D{10, 6};
+inline constexpr QPointF M{0, 36};
+inline constexpr QPointF D{10, 4};
 inline constexpr QPointF X{10, 20};
-inline constexpr QPointF G{10, 34};
+inline constexpr QPointF G{10, 36};
 // The four corners, named by the letters beside them.
 inline constexpr QPointF cornerAF{0, 0};
 inline constexpr QPointF cornerAK{20, 0};
