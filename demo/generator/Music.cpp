@@ -255,8 +255,7 @@ std::vector<Note> composeMelody(const Song& song) {
                     degree += random.below(5) - 2;
                 }
                 degree = std::clamp(degree, 0, 11);
-                phrase.push_back(
-                    {beat, rhythm[i] * 0.9, degreeToSemitones(degree, song.minor) + 12});
+                phrase.push_back({beat, rhythm[i] * 0.9, degreeToSemitones(degree, song.minor)});
                 beat += rhythm[i];
             }
         }
