@@ -1,0 +1,204 @@
+#include "CodePages.h"
+
+namespace trelvan::rtf {
+namespace {
+
+// The upper halves (0x80..0xFF) of the single-byte Windows code pages;
+// bytes that the code page leaves undefined give U+FFFD.
+constexpr char16_t kWindows1250[128] = {
+    0x20AC, 0xFFFD, 0x201A, 0xFFFD, 0x201E, 0x2026, 0x2020, 0x2021, 0xFFFD, 0x2030, 0x0160, 0x2039,
+    0x015A, 0x0164, 0x017D, 0x0179, 0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0xFFFD, 0x2122, 0x0161, 0x203A, 0x015B, 0x0165, 0x017E, 0x017A, 0x00A0, 0x02C7, 0x02D8, 0x0141,
+    0x00A4, 0x0104, 0x00A6, 0x00A7, 0x00A8, 0x00A9, 0x015E, 0x00AB, 0x00AC, 0x00AD, 0x00AE, 0x017B,
+    0x00B0, 0x00B1, 0x02DB, 0x0142, 0x00B4, 0x00B5, 0x00B6, 0x00B7, 0x00B8, 0x0105, 0x015F, 0x00BB,
+    0x013D, 0x02DD, 0x013E, 0x017C, 0x0154, 0x00C1, 0x00C2, 0x0102, 0x00C4, 0x0139, 0x0106, 0x00C7,
+    0x010C, 0x00C9, 0x0118, 0x00CB, 0x011A, 0x00CD, 0x00CE, 0x010E, 0x0110, 0x0143, 0x0147, 0x00D3,
+    0x00D4, 0x0150, 0x00D6, 0x00D7, 0x0158, 0x016E, 0x00DA, 0x0170, 0x00DC, 0x00DD, 0x0162, 0x00DF,
+    0x0155, 0x00E1, 0x00E2, 0x0103, 0x00E4, 0x013A, 0x0107, 0x00E7, 0x010D, 0x00E9, 0x0119, 0x00EB,
+    0x011B, 0x00ED, 0x00EE, 0x010F, 0x0111, 0x0144, 0x0148, 0x00F3, 0x00F4, 0x0151, 0x00F6, 0x00F7,
+    0x0159, 0x016F, 0x00FA, 0x0171, 0x00FC, 0x00FD, 0x0163, 0x02D9,
+};
+constexpr char16_t kWindows1251[128] = {
+    0x0402, 0x0403, 0x201A, 0x0453, 0x201E, 0x2026, 0x2020, 0x2021, 0x20AC, 0x2030, 0x0409, 0x2039,
+    0x040A, 0x040C, 0x040B, 0x040F, 0x0452, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0xFFFD, 0x2122, 0x0459, 0x203A, 0x045A, 0x045C, 0x045B, 0x045F, 0x00A0, 0x040E, 0x045E, 0x0408,
+    0x00A4, 0x0490, 0x00A6, 0x00A7, 0x0401, 0x00A9, 0x0404, 0x00AB, 0x00AC, 0x00AD, 0x00AE, 0x0407,
+    0x00B0, 0x00B1, 0x0406, 0x0456, 0x0491, 0x00B5, 0x00B6, 0x00B7, 0x0451, 0x2116, 0x0454, 0x00BB,
+    0x0458, 0x0405, 0x0455, 0x0457, 0x0410, 0x0411, 0x0412, 0x0413, 0x0414, 0x0415, 0x0416, 0x0417,
+    0x0418, 0x0419, 0x041A, 0x041B, 0x041C, 0x041D, 0x041E, 0x041F, 0x0420, 0x0421, 0x0422, 0x0423,
+    0x0424, 0x0425, 0x0426, 0x0427, 0x0428, 0x0429, 0x042A, 0x042B, 0x042C, 0x042D, 0x042E, 0x042F,
+    0x0430, 0x0431, 0x0432, 0x0433, 0x0434, 0x0435, 0x0436, 0x0437, 0x0438, 0x0439, 0x043A, 0x043B,
+    0x043C, 0x043D, 0x043E, 0x043F, 0x0440, 0x0441, 0x0442, 0x0443, 0x0444, 0x0445, 0x0446, 0x0447,
+    0x0448, 0x0449, 0x044A, 0x044B, 0x044C, 0x044D, 0x044E, 0x044F,
+};
+constexpr char16_t kWindows1252[128] = {
+    0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160, 0x2039,
+    0x0152, 0xFFFD, 0x017D, 0xFFFD, 0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178, 0x00A0, 0x00A1, 0x00A2, 0x00A3,
+    0x00A4, 0x00A5, 0x00A6, 0x00A7, 0x00A8, 0x00A9, 0x00AA, 0x00AB, 0x00AC, 0x00AD, 0x00AE, 0x00AF,
+    0x00B0, 0x00B1, 0x00B2, 0x00B3, 0x00B4, 0x00B5, 0x00B6, 0x00B7, 0x00B8, 0x00B9, 0x00BA, 0x00BB,
+    0x00BC, 0x00BD, 0x00BE, 0x00BF, 0x00C0, 0x00C1, 0x00C2, 0x00C3, 0x00C4, 0x00C5, 0x00C6, 0x00C7,
+    0x00C8, 0x00C9, 0x00CA, 0x00CB, 0x00CC, 0x00CD, 0x00CE, 0x00CF, 0x00D0, 0x00D1, 0x00D2, 0x00D3,
+    0x00D4, 0x00D5, 0x00D6, 0x00D7, 0x00D8, 0x00D9, 0x00DA, 0x00DB, 0x00DC, 0x00DD, 0x00DE, 0x00DF,
+    0x00E0, 0x00E1, 0x00E2, 0x00E3, 0x00E4, 0x00E5, 0x00E6, 0x00E7, 0x00E8, 0x00E9, 0x00EA, 0x00EB,
+    0x00EC, 0x00ED, 0x00EE, 0x00EF, 0x00F0, 0x00F1, 0x00F2, 0x00F3, 0x00F4, 0x00F5, 0x00F6, 0x00F7,
+    0x00F8, 0x00F9, 0x00FA, 0x00FB, 0x00FC, 0x00FD, 0x00FE, 0x00FF,
+};
+
+const char16_t* singleByteTable(int codePage) {
+    switch (codePage) {
+    case 1250:
+        return kWindows1250;
+    case 1251:
+        return kWindows1251;
+    case 1252:
+        return kWindows1252;
+    default:
+        return nullptr;
+    }
+}
+
+void appendSingleByte(const char16_t* upperHalf, std::string_view bytes, QString& out) {
+    const qsizetype start = out.size();
+    out.resize(start + qsizetype(bytes.size()));
+    QChar* target = out.data() + start;
+    for (char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        *target++ = QChar(byte < 0x80 ? char16_t(byte) : upperHalf[byte - 0x80]);
+    }
+}
+
+// Names under which Qt's converters know the code pages that RTF writers use.
+QByteArray decoderName(int codePage) {
+    switch (codePage) {
+    case 437:
+        return "IBM437";
+    case 850:
+        return "IBM850";
+    case 932:
+        return "Shift_JIS";
+    case 936:
+        return "GBK";
+    case 949:
+        return "windows-949";
+    case 950:
+        return "Big5";
+    case 1361:
+        return "johab";
+    case 10000:
+        return "macintosh";
+    case 65001:
+        return "UTF-8";
+    default:
+        return "windows-" + QByteArray::number(codePage);
+    }
+}
+
+} // namespace
+
+int codePageForCharset(int charset) {
+    switch (charset) {
+    case 77:
+        return 10000;
+    case 128:
+        return 932;
+    case 129:
+        return 949;
+    case 130:
+        return 1361;
+    case 134:
+        return 936;
+    case 136:
+        return 950;
+    case 161:
+        return 1253;
+    case 162:
+        return 1254;
+    case 163:
+        return 1258;
+    case 177:
+        return 1255;
+    case 178:
+        return 1256;
+    case 186:
+        return 1257;
+    case 204:
+        return 1251;
+    case 222:
+        return 874;
+    case 238:
+        return 1250;
+    case 254:
+        return 437;
+    case 255:
+        return 850;
+    default: // 0 ANSI, 1 default, 2 symbol and unknown sets
+        return 0;
+    }
+}
+
+void sanitizeText(QString& text, bool keepLineFeeds) {
+    const qsizetype size = text.size();
+    QChar* data = text.data();
+    qsizetype out = 0;
+    for (qsizetype i = 0; i < size; ++i) {
+        char16_t c = data[i].unicode();
+        if (c < 0x20) {
+            if (c != u'\t' && !(keepLineFeeds && c == u'\n'))
+                continue;
+        } else if (c == 0xFDD0 || c == 0xFDD1 || c == 0xFFFC) {
+            c = 0xFFFD;
+        } else if (c == 0x2029) {
+            c = 0x2028;
+        } else if (QChar::isHighSurrogate(c)) {
+            if (i + 1 < size && data[i + 1].isLowSurrogate()) {
+                data[out++] = QChar(c);
+                data[out++] = data[++i];
+                continue;
+            }
+            c = 0xFFFD;
+        } else if (QChar::isLowSurrogate(c)) {
+            c = 0xFFFD;
+        }
+        data[out++] = QChar(c);
+    }
+    text.truncate(out);
+}
+
+void appendWindows1252(std::string_view bytes, QString& out) {
+    appendSingleByte(kWindows1252, bytes, out);
+}
+
+CodePageDecoder::CodePageDecoder() = default;
+CodePageDecoder::~CodePageDecoder() = default;
+
+void CodePageDecoder::append(int codePage, std::string_view bytes, QString& out) {
+    if (bytes.empty())
+        return;
+    if (const char16_t* table = singleByteTable(codePage)) {
+        appendSingleByte(table, bytes, out);
+        return;
+    }
+    QStringDecoder* decoder = decoderFor(codePage);
+    if (decoder == nullptr) {
+        appendSingleByte(kWindows1252, bytes, out);
+        return;
+    }
+    out += decoder->decode(QByteArrayView(bytes.data(), qsizetype(bytes.size())));
+}
+
+QStringDecoder* CodePageDecoder::decoderFor(int codePage) {
+    auto found = decoders_.find(codePage);
+    if (found == decoders_.end()) {
+        // Stateless: each run is complete in itself, so a lead byte left over
+        // from an earlier run never swallows the first byte of this one.
+        auto decoder = std::make_unique<QStringDecoder>(decoderName(codePage).constData(),
+                                                        QStringConverter::Flag::Stateless);
+        if (!decoder->isValid())
+            decoder.reset();
+        found = decoders_.emplace(codePage, std::move(decoder)).first;
+    }
+    return found->second.get();
+}
+
+} // namespace trelvan::rtf
