@@ -1,0 +1,216 @@
+// The four show cues on the cue player: choosing a cue's file, playing it
+// from its working copy, stopping, restarting and the display of the cue that
+// plays.
+#include "music/CuePlayers.h"
+
+#include "music/ListRules.h"
+#include "music/Musik.h"
+#include "platform/Colours.h"
+#include "platform/ProgramFolder.h"
+#include "platform/media/Player.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+
+#include <algorithm>
+#include <filesystem>
+#include <limits>
+#include <system_error>
+
+namespace trelvan {
+
+namespace {
+
+std::filesystem::path toPath(const QString& path) {
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
+}
+
+void setFrameColour(QFrame* panel, const QColor& colour) {
+    QPalette palette = panel->palette();
+    palette.setColor(QPalette::Window, colour);
+    panel->setPalette(palette);
+}
+
+// QProgressBar counts in int; a track of 24 days would not fit.
+int progressValue(qint64 milliseconds) {
+    return static_cast<int>(std::clamp<qint64>(milliseconds, 0, std::numeric_limits<int>::max()));
+}
+
+// The time label's width follows its text.
+void setTimeText(QLabel* label, const QString& text) {
+    label->setText(text);
+    label->resize(label->fontMetrics().horizontalAdvance(text), label->height());
+}
+
+} // namespace
+
+QString cueWorkingCopy(int cueIndex) {
+    return programFolder() + QStringLiteral("xc%1.mp3").arg(cueIndex + 1);
+}
+
+bool makeCueWorkingCopy(const QString& source, int cueIndex) {
+    const auto copy = toPath(cueWorkingCopy(cueIndex));
+    std::error_code error;
+    std::filesystem::remove(copy, error);
+    if (source.isEmpty())
+        return false;
+    const auto from = toPath(source);
+    if (!std::filesystem::is_regular_file(from, error))
+        return false;
+    return std::filesystem::copy_file(from, copy, std::filesystem::copy_options::overwrite_existing,
+                                      error) &&
+           !error;
+}
+
+void deleteCueWorkingCopies() {
+    std::error_code error;
+    for (int i = 0; i < kCueCount; ++i)
+        std::filesystem::remove(toPath(cueWorkingCopy(i)), error);
+}
+
+// --- the named handlers, one per cue ---------------------------------------
+
+void TfrmMusik::btnAuswahlEroeffnungClick() {
+    chooseCue(cues[0]);
+}
+void TfrmMusik::btnAuswahlEinrittClick() {
+    chooseCue(cues[1]);
+}
+void TfrmMusik::btnAuswahlSiegerClick() {
+    chooseCue(cues[2]);
+}
+void TfrmMusik::btnAuswahlEhrenrundeClick() {
+    chooseCue(cues[3]);
+}
+
+void TfrmMusik::btnPlayEroeffnungClick() {
+    playCue(cues[0]);
+}
+void TfrmMusik::btnPlayEinrittClick() {
+    playCue(cues[1]);
+}
+void TfrmMusik::btnPlaySiegerClick() {
+    playCue(cues[2]);
+}
+void TfrmMusik::btnPlayEhrenrundeClick() {
+    playCue(cues[3]);
+}
+
+void TfrmMusik::btnStopEroeffnungClick() {
+    stopCues();
+}
+
+void TfrmMusik::edtEroeffnungDblClick() {
+    restartCue(cues[0]);
+}
+void TfrmMusik::edtEinrittDblClick() {
+    restartCue(cues[1]);
+}
+void TfrmMusik::edtSieferfanfareDblClick() {
+    restartCue(cues[2]);
+}
+void TfrmMusik::edtEhrenrundeDblClick() {
+    restartCue(cues[3]);
+}
+
+// --- the shared implementation --------------------------------------------
+
+void TfrmMusik::chooseCue(CueControls& cue) {
+    const std::optional<QString> chosen = dialogs().openFile(*cue.dialog);
+    if (!chosen)
+        return;
+    // A cue that plays goes on with its copy; the new file plays from the next Play.
+    CuePath[cue.index] = *chosen;
+    cue.edit->setText(fileNamePart(*chosen));
+    SaveMusicSettings();
+}
+
+void TfrmMusik::playCue(CueControls& cue) {
+    const bool copied = makeCueWorkingCopy(CuePath[cue.index], cue.index);
+    MediaPlayer1.setFileName(cueWorkingCopy(cue.index));
+    if (!copied)
+        return; // no file chosen, or it is gone: nothing plays, nothing is said
+    const quint64 session = ++cueSession_;
+
+    MediaPlayer1.open(); // throws with the media system's text; the display stays idle
+    MediaPlayer1.play();
+    TrackBarPlayer1Change(); // a newly opened medium starts at full volume
+    Timer1Timer();
+    QCoreApplication::processEvents();
+    // A very short cue may have ended, or another one started, while events
+    // went through; then this cue must not be shown as playing.
+    if (session != cueSession_ || !MediaPlayer1.isOpen())
+        return;
+
+    for (CueControls& each : cues)
+        each.play->setEnabled(false);
+    cue.stop->setEnabled(true);
+    cue.progress->show();
+    cue.progress->setMaximum(progressValue(MediaPlayer1.trackLength()));
+    cue.progress->setValue(progressValue(MediaPlayer1.position()));
+    Timer1->start();
+    showCuePlaying(cue);
+}
+
+void TfrmMusik::stopCues() {
+    ++cueSession_;
+    if (MediaPlayer1.isOpen())
+        MediaPlayer1.stop();
+    MediaPlayer1.close();
+    showCuesIdle();
+    deleteCueWorkingCopies();
+}
+
+void TfrmMusik::restartCue(CueControls& cue) {
+    stopCues();
+    // A notice of the play just cut off is handled here, before the new play:
+    // handled after it, its reset would silence the new cue.
+    QCoreApplication::processEvents();
+    playCue(cue);
+}
+
+void TfrmMusik::MediaPlayer1Notify() {
+    ++cueSession_;
+    showCuesIdle();
+    MediaPlayer1.close();
+    QCoreApplication::processEvents();
+    deleteCueWorkingCopies();
+    QCoreApplication::processEvents();
+}
+
+void TfrmMusik::Timer1Timer() {
+    const qint64 position = MediaPlayer1.position();
+    for (CueControls& cue : cues)
+        cue.progress->setValue(progressValue(position));
+    const QString text = remainingTimeText(MediaPlayer1.length(), position);
+    for (CueControls& cue : cues)
+        setTimeText(cue.time, text);
+}
+
+void TfrmMusik::showCuesIdle() {
+    Timer1->stop();
+    for (CueControls& cue : cues) {
+        cue.play->setEnabled(true);
+        cue.stop->setEnabled(false);
+        cue.progress->hide();
+        cue.progress->setValue(0);
+        cue.time->hide();
+        setFrameColour(cue.framePanel, colours::kBlue);
+    }
+}
+
+void TfrmMusik::showCuePlaying(CueControls& playing) {
+    for (CueControls& cue : cues) {
+        const bool isPlaying = &cue == &playing;
+        cue.time->setVisible(isPlaying);
+        setFrameColour(cue.framePanel, isPlaying ? colours::kRed : colours::kBlue);
+    }
+}
+
+} // namespace trelvan
