@@ -25,7 +25,9 @@ QString withTrailingSeparator(const QString& folder) {
     return folder + QLatin1Char('/');
 }
 
-QString programFolder() { return folderStore(); }
+QString programFolder() {
+    return folderStore();
+}
 
 void setProgramFolder(const QString& folder) {
     folderStore() = folder.isEmpty() ? QString() : withTrailingSeparator(folder);
@@ -49,7 +51,9 @@ QString executableFileName() {
     return executableNameStore();
 }
 
-void setExecutableFileName(const QString& name) { executableNameStore() = name; }
+void setExecutableFileName(const QString& name) {
+    executableNameStore() = name;
+}
 
 QString changeExtension(const QString& fileName, const QString& extension) {
     const qsizetype dot = fileName.lastIndexOf(QLatin1Char('.'));

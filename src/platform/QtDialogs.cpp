@@ -63,6 +63,8 @@ Dialogs& dialogs() {
     return installed ? *installed : qtDialogs;
 }
 
-void setDialogs(Dialogs* replacement) { installed = replacement; }
+void setDialogs(Dialogs* replacement) {
+    installed = replacement;
+}
 
 } // namespace trelvan

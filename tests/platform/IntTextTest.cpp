@@ -1,5 +1,5 @@
-#include "platform/ErrorBox.h"
 #include "platform/IntText.h"
+#include "platform/ErrorBox.h"
 
 #include <gtest/gtest.h>
 
@@ -11,13 +11,29 @@ TEST(IntText, ReadsLikeTheClassLibrary) {
         std::optional<int> expected;
     };
     const Case cases[] = {
-        {"0", 0},           {"42", 42},          {"  7", 7},           {"-3", -3},
-        {"+5", 5},          {"$1F", 31},         {"0x3E8", 1000},      {"0X3e8", 1000},
-        {"-$10", -16},      {"$FFFFFFFF", -1},   {"2147483647", 2147483647},
-        {"-2147483648", -2147483647 - 1},        {"2147483648", std::nullopt},
-        {"", std::nullopt}, {" ", std::nullopt}, {"abc", std::nullopt}, {"5 ", std::nullopt},
-        {"1.5", std::nullopt}, {"$", std::nullopt}, {"0x", std::nullopt}, {"$G", std::nullopt},
-        {"$100000000", std::nullopt}, {"--1", std::nullopt},
+        {"0", 0},
+        {"42", 42},
+        {"  7", 7},
+        {"-3", -3},
+        {"+5", 5},
+        {"$1F", 31},
+        {"0x3E8", 1000},
+        {"0X3e8", 1000},
+        {"-$10", -16},
+        {"$FFFFFFFF", -1},
+        {"2147483647", 2147483647},
+        {"-2147483648", -2147483647 - 1},
+        {"2147483648", std::nullopt},
+        {"", std::nullopt},
+        {" ", std::nullopt},
+        {"abc", std::nullopt},
+        {"5 ", std::nullopt},
+        {"1.5", std::nullopt},
+        {"$", std::nullopt},
+        {"0x", std::nullopt},
+        {"$G", std::nullopt},
+        {"$100000000", std::nullopt},
+        {"--1", std::nullopt},
     };
     for (const Case& c : cases)
         EXPECT_EQ(parseInteger(QString::fromUtf8(c.text)), c.expected) << c.text;

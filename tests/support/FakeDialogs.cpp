@@ -2,11 +2,14 @@
 
 namespace trelvan::test {
 
-FakeDialogs::FakeDialogs() { setDialogs(this); }
-FakeDialogs::~FakeDialogs() { setDialogs(nullptr); }
+FakeDialogs::FakeDialogs() {
+    setDialogs(this);
+}
+FakeDialogs::~FakeDialogs() {
+    setDialogs(nullptr);
+}
 
-void FakeDialogs::message(const QString& text, const QString& caption, MessageIcon icon,
-                          QWidget*) {
+void FakeDialogs::message(const QString& text, const QString& caption, MessageIcon icon, QWidget*) {
     messages.push_back({text, caption, icon});
 }
 

@@ -13,11 +13,17 @@ TempProgramFolder::TempProgramFolder() {
     setExecutableFileName(QStringLiteral("trelvan-control"));
 }
 
-TempProgramFolder::~TempProgramFolder() { setProgramFolder(QString()); }
+TempProgramFolder::~TempProgramFolder() {
+    setProgramFolder(QString());
+}
 
-QString TempProgramFolder::path() const { return withTrailingSeparator(dir_.path()); }
+QString TempProgramFolder::path() const {
+    return withTrailingSeparator(dir_.path());
+}
 
-QString TempProgramFolder::settingsFile() const { return file(QStringLiteral("trelvan-control.INI")); }
+QString TempProgramFolder::settingsFile() const {
+    return file(QStringLiteral("trelvan-control.INI"));
+}
 
 void TempProgramFolder::write(const QString& relative, const QByteArray& bytes) const {
     const QString full = file(relative);
@@ -34,6 +40,8 @@ QByteArray TempProgramFolder::read(const QString& relative) const {
     return in.readAll();
 }
 
-void TempProgramFolder::makeFolder(const QString& relative) const { QDir().mkpath(file(relative)); }
+void TempProgramFolder::makeFolder(const QString& relative) const {
+    QDir().mkpath(file(relative));
+}
 
 } // namespace trelvan::test

@@ -1,0 +1,93 @@
+#include "app/Info.h"
+
+#include "app/ArenaPlan.h"
+#include "platform/Colours.h"
+
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+#include <QScreen>
+
+namespace trelvan {
+
+TfrmInfo* frmInfo = nullptr;
+
+namespace {
+
+QLabel* label(QWidget* parent, int left, int top, const QString& text) {
+    auto* created = new QLabel(text, parent);
+    created->move(left, top);
+    created->adjustSize();
+    return created;
+}
+
+// The keyboard commands of the test caller, for the operator at a glance.
+struct KeyLine {
+    const char* key;
+    const char* command;
+};
+constexpr KeyLine kKeyLines[] = {
+    {"Enter", "Aufgabe beginnen"},       {"Leertaste", "nächste Lektion"},
+    {"Strg+Leer", "letzte wiederholen"}, {"F2", "letzte wiederholen"},
+    {"F1", "ab Nummer im Feld"},
+};
+
+} // namespace
+
+TfrmInfo::TfrmInfo(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("Info"));
+    setFixedSize(298, 213);
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, colours::kActiveCaption);
+    palette.setColor(QPalette::WindowText, colours::kWindowText);
+    setPalette(palette);
+    setAutoFillBackground(true);
+    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+
+    Panel1 = new QFrame(this);
+    Panel1->setGeometry(8, 8, 281, 161);
+    Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Panel1->setLineWidth(2);
+    QPalette panelPalette = Panel1->palette();
+    panelPalette.setColor(QPalette::Window, colours::kBlue);
+    Panel1->setPalette(panelPalette);
+    Panel1->setAutoFillBackground(true);
+
+    ProgramIcon = new QLabel(Panel1);
+    ProgramIcon->setGeometry(18, 10, 32, 32);
+    ProgramIcon->setPixmap(QPixmap::fromImage(drawProgramIcon()));
+    ProgramIcon->setAlignment(Qt::AlignCenter);
+
+    ProductName = label(Panel1, 96, 37, QStringLiteral("Trelvan- Control"));
+    QFont productFont(QStringLiteral("Arial"), 14);
+    productFont.setBold(true);
+    ProductName->setFont(productFont);
+    ProductName->adjustSize();
+
+    Version = label(Panel1, 96, 58, QStringLiteral("Version: 1.0"));
+
+    int top = 80;
+    for (const KeyLine& line : kKeyLines) {
+        label(Panel1, 96, top, QString::fromUtf8(line.key));
+        label(Panel1, 152, top, QString::fromUtf8(line.command));
+        top += 16;
+    }
+
+    OKButton = new QPushButton(QStringLiteral("OK"), this);
+    OKButton->setGeometry(111, 180, 75, 25);
+    OKButton->setDefault(true);
+    connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void TfrmInfo::showEvent(QShowEvent* event) {
+    // Centred on the screen.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->geometry().center() - rect().center());
+    QDialog::showEvent(event);
+}
+
+} // namespace trelvan
