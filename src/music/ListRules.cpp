@@ -1,42 +1,63 @@
 #include "music/ListRules.h"
 
+#include <algorithm>
+#include <bit>
 #include <utility>
 #include <vector>
 
 namespace trelvan {
 namespace {
 
-// The entries still to be placed, in their original order, with a Fenwick tree
-// of "still there" flags, so the j-th remaining one is found in O(log n).
+// The entries still to be placed, in their original order, so that the j-th
+// remaining one is found in O(log n): one bit per entry, and a Fenwick tree of
+// the number of bits per 64-bit word. The tree stays small enough for the
+// first-level cache; it is padded to a power of two with empty words, so the
+// descent needs no bounds check.
 class RemainingEntries {
 public:
-    explicit RemainingEntries(qsizetype count) : tree_(std::size_t(count) + 1) {
-        for (qsizetype i = 1; i <= count; ++i)
-            tree_[std::size_t(i)] = int(i & -i); // every flag set
-        top_ = 1;
-        while (top_ * 2 <= count)
+    explicit RemainingEntries(qsizetype count) {
+        const qsizetype words = (count + 63) / 64;
+        bits_.assign(std::size_t(words), ~quint64(0));
+        if (count % 64 != 0)
+            bits_.back() = (quint64(1) << (count % 64)) - 1;
+        while (top_ < words)
             top_ *= 2;
+        tree_.assign(std::size_t(top_) + 1, 0);
+        for (qsizetype i = 1; i <= top_; ++i) {
+            // Node i counts the bits of words (i - lowbit(i), i], 1-based.
+            for (qsizetype w = i - (i & -i); w < std::min(i, words); ++w)
+                tree_[std::size_t(i)] += std::popcount(bits_[std::size_t(w)]);
+        }
     }
 
     // Index (0-based, original order) of the j-th remaining entry; removes it.
+    // A node that the descent does not skip covers the entry found, so it is
+    // counted down on the way: one pass instead of a search and an update.
     qsizetype take(qsizetype j) {
-        qsizetype position = 0;
-        qsizetype rest = j + 1;
-        const qsizetype size = qsizetype(tree_.size()) - 1;
+        int* tree = tree_.data();
+        qsizetype word = 0;
+        int rest = int(j) + 1;
         for (qsizetype step = top_; step > 0; step /= 2) {
-            if (position + step <= size && tree_[std::size_t(position + step)] < rest) {
-                position += step;
-                rest -= tree_[std::size_t(position)];
-            }
+            const qsizetype node = word + step;
+            const int below = tree[node];
+            const bool skip = below < rest;
+            word = skip ? node : word;
+            rest -= skip ? below : 0;
+            tree[node] -= skip ? 0 : 1;
         }
-        for (qsizetype i = position + 1; i <= size; i += i & -i)
-            --tree_[std::size_t(i)];
-        return position;
+        quint64& bits = bits_[std::size_t(word)];
+        quint64 left = bits;
+        for (int i = 1; i < rest; ++i)
+            left &= left - 1; // drop the lowest set bit
+        const int bit = std::countr_zero(left);
+        bits &= ~(quint64(1) << bit);
+        return word * 64 + bit;
     }
 
 private:
+    std::vector<quint64> bits_;
     std::vector<int> tree_;
-    qsizetype top_ = 0;
+    qsizetype top_ = 1;
 };
 
 } // namespace
@@ -71,11 +92,17 @@ void shuffleEntries(QStringList& entries, quint32 seed) {
         return;
     ShuffleRandom random(seed);
     RemainingEntries remaining(n);
+    // Draw all positions first, then move the entries in one tight loop: the
+    // moves jump around in memory and overlap better without the tree walk
+    // between them.
+    std::vector<qsizetype> source(std::size_t(n), 0);
+    for (qsizetype k = n; k >= 1; --k)
+        source[std::size_t(k - 1)] = remaining.take(qsizetype(random.next() % quint32(k)));
     QStringList shuffled(n);
-    for (qsizetype k = n; k >= 1; --k) {
-        const qsizetype j = qsizetype(random.next() % quint32(k));
-        shuffled[k - 1] = std::move(entries[remaining.take(j)]);
-    }
+    QString* from = entries.data();
+    QString* to = shuffled.data();
+    for (qsizetype i = 0; i < n; ++i)
+        to[i].swap(from[source[std::size_t(i)]]);
     entries = std::move(shuffled);
 }
 

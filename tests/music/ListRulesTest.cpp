@@ -54,7 +54,7 @@ QStringList shuffledOneByOne(QStringList entries, quint32 seed) {
 }
 
 TEST(ListRulesTest, ShuffleMovesEntriesExactlyLikeOneByOne) {
-    for (int n : {0, 1, 2, 3, 7, 64, 257}) {
+    for (int n : {0, 1, 2, 3, 7, 64, 65, 257, 1000}) {
         for (quint32 seed : {0u, 1u, 1700000000u, 0xFFFFFFFFu}) {
             QStringList list = numbered(n);
             shuffleEntries(list, seed);
