@@ -98,6 +98,7 @@ void RtfParser::openGroup() {
     starPending_ = false;
     if (stack_.empty()) {
         stack_.emplace_back();
+        stack_.back().chars.font = defaultFont_;
         return;
     }
     if (overflowDepth_ > 0 || stack_.size() >= kMaxDepth) {
@@ -190,9 +191,9 @@ void RtfParser::controlWord(const Token& token) {
     case Action::DefaultFont:
         if (token.hasParameter && token.parameter >= 0) {
             flushText();
+            if (s.chars.font == defaultFont_)
+                s.chars.font = token.parameter;
             defaultFont_ = token.parameter;
-            if (s.chars.font < 0)
-                s.chars.font = defaultFont_;
         }
         return;
     case Action::DefaultTab:

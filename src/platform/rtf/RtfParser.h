@@ -101,7 +101,7 @@ private:
     int skipCount_ = 0;
 
     int documentCodePage_ = 1252;
-    int defaultFont_ = -1;
+    int defaultFont_ = 0; // font 0 when the document names none
     int defaultTab_ = 720;
 
     std::string byteBuffer_; // body bytes not yet decoded
