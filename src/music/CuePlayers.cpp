@@ -185,6 +185,10 @@ void TfrmMusik::MediaPlayer1Notify() {
 }
 
 void TfrmMusik::Timer1Timer() {
+    // The media layer may only estimate the length of a stream without a
+    // length header when it opens it, and learn it while playing.
+    if (playingCue_ && MediaPlayer1.trackLength() > 0)
+        playingCue_->progress->setMaximum(progressValue(MediaPlayer1.trackLength()));
     const qint64 position = MediaPlayer1.position();
     for (CueControls& cue : cues)
         cue.progress->setValue(progressValue(position));
@@ -194,6 +198,7 @@ void TfrmMusik::Timer1Timer() {
 }
 
 void TfrmMusik::showCuesIdle() {
+    playingCue_ = nullptr;
     Timer1->stop();
     for (CueControls& cue : cues) {
         cue.play->setEnabled(true);
@@ -206,6 +211,7 @@ void TfrmMusik::showCuesIdle() {
 }
 
 void TfrmMusik::showCuePlaying(CueControls& playing) {
+    playingCue_ = &playing;
     for (CueControls& cue : cues) {
         const bool isPlaying = &cue == &playing;
         cue.time->setVisible(isPlaying);

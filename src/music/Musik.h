@@ -282,6 +282,7 @@ private:
     // Bumped by every start, stop and end of a cue: a Play whose cue has been
     // stopped or replaced while it let events through must not paint its cue red.
     quint64 cueSession_ = 0;
+    CueControls* playingCue_ = nullptr; // the cue shown as playing, none when idle
 };
 
 extern TfrmMusik* frmMusik;
