@@ -170,6 +170,17 @@ TEST_F(CuePlayersTest, EndOfPlayReturnsToIdleAndDeletesTheCopies) {
     expectDisplay(d, 3);
 }
 
+// A cue so short that it ends while Play lets events through: the desk ends
+// idle, not red with a timer ticking over a closed player.
+TEST_F(CuePlayersTest, CueThatEndsDuringItsOwnStartLeavesTheDeskIdle) {
+    TfrmMusik& d = deskWithCues();
+    QTimer::singleShot(0, &cuePlayer, [this] { cuePlayer.finishPlay(); });
+    d.btnPlayEinritt->click();
+    expectDisplay(d, -1);
+    EXPECT_FALSE(cuePlayer.isOpen());
+    EXPECT_FALSE(QFileInfo::exists(copy(1)));
+}
+
 TEST_F(CuePlayersTest, StopButtonOfThePlayingCueStopsIt) {
     TfrmMusik& d = deskWithCues();
     d.btnPlayEhrenrunde->click();
