@@ -29,7 +29,10 @@ public:
     // `formatId` names `format`: runs with the same id are merged.
     void text(const QString& text, int formatId, const QTextCharFormat& format);
     void image(const QTextImageFormat& format);
-    void endParagraph(const QTextBlockFormat& block, const QTextCharFormat& format);
+    // `blockId` names `block` as `formatId` names `format`; `format` is the
+    // format of the paragraph mark.
+    void endParagraph(int blockId, const QTextBlockFormat& block, int formatId,
+                      const QTextCharFormat& format);
 
     bool inTable() const { return inTable_; }
     void enterTable();
@@ -38,8 +41,9 @@ public:
     // `cellRightEdges` are the row's \cellx positions in twips.
     void endRow(const std::vector<int>& cellRightEdges);
 
-    // Ends the document; `block` is the format of its last paragraph.
-    void finish(const QTextBlockFormat& block);
+    // Ends the document; `block` is the format of its last paragraph. Must
+    // be called once at the end: it closes the edit block of the load.
+    void finish(int blockId, const QTextBlockFormat& block);
 
 private:
     struct Run {
@@ -69,6 +73,7 @@ private:
     QString pending_;
     QTextCharFormat pendingFormat_;
     int pendingId_ = -1;
+    int appliedBlockId_ = -1; // format id of the document's last block, -1 unknown
 
     bool inTable_ = false;
     std::vector<Row> rows_;

@@ -1,17 +1,62 @@
 #include "RtfKeywords.h"
 
-#include <unordered_map>
+#include <array>
+#include <cstdint>
+#include <initializer_list>
 
 namespace trelvan::rtf {
 namespace {
 
-using Map = std::unordered_map<std::string_view, Keyword>;
+// Open addressing with a short hash: a document has a control word every few
+// bytes, and std::unordered_map's hashing was a tenth of the load time.
+class KeywordTable {
+public:
+    void insert(std::string_view word, Keyword keyword) {
+        std::size_t slot = hash(word) & kMask;
+        while (slots_[slot].length != 0 && slots_[slot].word != word)
+            slot = (slot + 1) & kMask;
+        slots_[slot] = Slot{word, word.size(), word.front(), keyword};
+    }
+
+    Keyword find(std::string_view word) const {
+        std::size_t slot = hash(word) & kMask;
+        while (slots_[slot].length != 0) {
+            const Slot& candidate = slots_[slot];
+            if (candidate.length == word.size() && candidate.first == word.front() &&
+                candidate.word == word)
+                return candidate.keyword;
+            slot = (slot + 1) & kMask;
+        }
+        return {};
+    }
+
+private:
+    static constexpr std::size_t kSize = 1024; // well over twice the words
+    static constexpr std::size_t kMask = kSize - 1;
+    struct Slot {
+        std::string_view word;
+        std::size_t length = 0; // 0: free
+        char first = 0;
+        Keyword keyword;
+    };
+
+    static std::size_t hash(std::string_view word) {
+        std::uint32_t h = 2166136261u; // FNV-1a
+        for (char c : word)
+            h = (h ^ static_cast<unsigned char>(c)) * 16777619u;
+        return (h * 0x9E3779B1u) >> 22; // the top 10 bits spread best
+    }
+
+    std::array<Slot, kSize> slots_{};
+};
+
+using Map = KeywordTable;
 
 Map buildKeywords() {
     Map map;
     auto add = [&map](std::initializer_list<std::string_view> words, Action action, int value = 0) {
         for (std::string_view word : words)
-            map[word] = Keyword{action, value};
+            map.insert(word, Keyword{action, value});
     };
 
     add({"fonttbl"}, Action::DestFontTable);
@@ -236,8 +281,9 @@ Map buildKeywords() {
 
 Keyword lookupKeyword(std::string_view word) {
     static const Map keywords = buildKeywords();
-    const auto found = keywords.find(word);
-    return found == keywords.end() ? Keyword{} : found->second;
+    if (word.empty() || word.size() > 32) // no keyword is longer
+        return {};
+    return keywords.find(word);
 }
 
 } // namespace trelvan::rtf

@@ -1,15 +1,31 @@
 #include "RtfLexer.h"
 
+#include <array>
 #include <limits>
 
 namespace trelvan::rtf {
 namespace {
 
-bool isLetter(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+// Character classes, looked up once per byte: the lexer touches every byte
+// of the document.
+enum CharClass : unsigned char { Other = 0, Letter = 1, Digit = 2, Special = 4 };
+
+constexpr std::array<unsigned char, 256> makeClasses() {
+    std::array<unsigned char, 256> classes{};
+    for (int c = 'a'; c <= 'z'; ++c)
+        classes[std::size_t(c)] = Letter;
+    for (int c = 'A'; c <= 'Z'; ++c)
+        classes[std::size_t(c)] = Letter;
+    for (int c = '0'; c <= '9'; ++c)
+        classes[std::size_t(c)] = Digit;
+    for (unsigned char c : {'{', '}', '\\', '\r', '\n'})
+        classes[c] = Special;
+    return classes;
 }
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
+constexpr std::array<unsigned char, 256> kClasses = makeClasses();
+
+unsigned char classOf(char c) {
+    return kClasses[static_cast<unsigned char>(c)];
 }
 
 int hexValue(char c) {
@@ -25,8 +41,10 @@ int hexValue(char c) {
 } // namespace
 
 Token RtfLexer::next() {
-    while (position_ < input_.size()) {
-        const char c = input_[position_];
+    const char* const data = input_.data();
+    const std::size_t size = input_.size();
+    while (position_ < size) {
+        const char c = data[position_];
         switch (c) {
         case '{':
             ++position_;
@@ -43,33 +61,32 @@ Token RtfLexer::next() {
             continue;
         default: {
             const std::size_t start = position_;
-            while (position_ < input_.size()) {
-                const char t = input_[position_];
-                if (t == '{' || t == '}' || t == '\\' || t == '\r' || t == '\n')
-                    break;
+            ++position_;
+            while (position_ < size && classOf(data[position_]) != Special)
                 ++position_;
-            }
             Token token = Token::of(Token::Type::Text);
-            token.word = input_.substr(start, position_ - start);
+            token.word = std::string_view(data + start, position_ - start);
             return token;
         }
         }
     }
-    return Token{};
+    return Token::of(Token::Type::End);
 }
 
 Token RtfLexer::controlSequence() {
+    const char* const data = input_.data();
+    const std::size_t size = input_.size();
     ++position_; // the backslash
-    if (position_ >= input_.size())
-        return Token{};
-    const char c = input_[position_];
-    if (!isLetter(c)) {
+    if (position_ >= size)
+        return Token::of(Token::Type::End);
+    const char c = data[position_];
+    if (classOf(c) != Letter) {
         ++position_;
         if (c == '\'') {
             int value = 0;
             int digits = 0;
-            while (digits < 2 && position_ < input_.size()) {
-                const int h = hexValue(input_[position_]);
+            while (digits < 2 && position_ < size) {
+                const int h = hexValue(data[position_]);
                 if (h < 0)
                     break;
                 value = value * 16 + h;
@@ -92,24 +109,23 @@ Token RtfLexer::controlSequence() {
 
     Token token = Token::of(Token::Type::ControlWord);
     const std::size_t start = position_;
-    while (position_ < input_.size() && isLetter(input_[position_]))
+    while (position_ < size && classOf(data[position_]) == Letter)
         ++position_;
-    token.word = input_.substr(start, position_ - start);
+    token.word = std::string_view(data + start, position_ - start);
 
     bool negative = false;
-    if (position_ + 1 < input_.size() && input_[position_] == '-' &&
-        isDigit(input_[position_ + 1])) {
+    if (position_ + 1 < size && data[position_] == '-' && classOf(data[position_ + 1]) == Digit) {
         negative = true;
         ++position_;
     }
-    if (position_ < input_.size() && isDigit(input_[position_])) {
+    if (position_ < size && classOf(data[position_]) == Digit) {
         // Saturate instead of overflowing: a parameter of a thousand digits is
         // just very large.
         constexpr std::int64_t limit = std::numeric_limits<int>::max();
         std::int64_t value = 0;
-        while (position_ < input_.size() && isDigit(input_[position_])) {
+        while (position_ < size && classOf(data[position_]) == Digit) {
             if (value <= limit)
-                value = value * 10 + (input_[position_] - '0');
+                value = value * 10 + (data[position_] - '0');
             ++position_;
         }
         if (value > limit)
@@ -117,7 +133,7 @@ Token RtfLexer::controlSequence() {
         token.hasParameter = true;
         token.parameter = static_cast<int>(negative ? -value : value);
     }
-    if (position_ < input_.size() && input_[position_] == ' ')
+    if (position_ < size && data[position_] == ' ')
         ++position_; // the delimiter belongs to the control word
     return token;
 }

@@ -82,11 +82,12 @@ void RtfParser::run() {
         }
     }
     if (stack_.empty()) {
-        writer_.finish(QTextBlockFormat());
+        writer_.finish(-1, QTextBlockFormat());
     } else {
         // A truncated file ends with the groups still open: keep what was read.
         flushText();
-        writer_.finish(currentBlockFormat());
+        const CachedBlock& block = currentBlockFormat();
+        writer_.finish(block.id, block.format);
     }
     QTextOption option = document_.defaultTextOption();
     option.setTabStopDistance(twipsToPixels(defaultTab_));
@@ -395,6 +396,8 @@ void RtfParser::enterDestination(Action action) {
 }
 
 bool RtfParser::charProperty(Action action, const Token& token) {
+    if (action < Action::Plain || action > Action::NoSuperSub)
+        return false;
     CharProps& c = state().chars;
     CharProps next = c;
     switch (action) {
@@ -613,7 +616,9 @@ void RtfParser::paragraphBreak() {
         return;
     flushText();
     syncTableMode();
-    writer_.endParagraph(currentBlockFormat(), currentFormat().format);
+    const CachedBlock& block = currentBlockFormat();
+    const CachedFormat& format = currentFormat();
+    writer_.endParagraph(block.id, block.format, format.id, format.format);
 }
 
 void RtfParser::cell() {
@@ -621,7 +626,7 @@ void RtfParser::cell() {
         return;
     flushText();
     writer_.enterTable();
-    writer_.endCell(currentBlockFormat());
+    writer_.endCell(currentBlockFormat().format);
 }
 
 void RtfParser::row() {
@@ -652,12 +657,12 @@ const RtfParser::CachedFormat& RtfParser::currentFormat() {
     return formatCache_.back();
 }
 
-QTextBlockFormat RtfParser::currentBlockFormat() {
+const RtfParser::CachedBlock& RtfParser::currentBlockFormat() {
     const ParaProps& props = state().para;
-    if (!blockCached_ || !(cachedPara_ == props)) {
+    if (cachedBlock_.id < 0 || !(cachedPara_ == props)) {
         cachedPara_ = props;
-        cachedBlock_ = blockFormat(props);
-        blockCached_ = true;
+        cachedBlock_.format = blockFormat(props);
+        ++cachedBlock_.id;
     }
     return cachedBlock_;
 }

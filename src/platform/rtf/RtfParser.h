@@ -83,7 +83,11 @@ private:
 
     int currentCodePage() const;
     const CachedFormat& currentFormat();
-    QTextBlockFormat currentBlockFormat();
+    struct CachedBlock {
+        int id = -1;
+        QTextBlockFormat format;
+    };
+    const CachedBlock& currentBlockFormat();
     void commitFont();
     void commitColour();
     void pictureHex(std::string_view bytes);
@@ -118,8 +122,7 @@ private:
     std::vector<CachedFormat> formatCache_;
     int nextFormatId_ = 0;
     ParaProps cachedPara_;
-    QTextBlockFormat cachedBlock_;
-    bool blockCached_ = false;
+    CachedBlock cachedBlock_;
 
     std::vector<int> cellEdges_;
     Picture picture_;
