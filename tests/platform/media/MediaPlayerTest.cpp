@@ -148,8 +148,21 @@ TEST_P(CutOffPlay, QueuedNoticeIsDroppedAndNewPlayGetsOnlyItsOwn) {
     }
 }
 
+std::string cutOffName(const ::testing::TestParamInfo<CutOff>& info) {
+    switch (info.param) {
+    case CutOff::Stop:
+        return "Stop";
+    case CutOff::CloseAndOpen:
+        return "CloseAndOpen";
+    case CutOff::Open:
+        break;
+    }
+    return "Open";
+}
+
 INSTANTIATE_TEST_SUITE_P(Ways, CutOffPlay,
-                         ::testing::Values(CutOff::Stop, CutOff::CloseAndOpen, CutOff::Open));
+                         ::testing::Values(CutOff::Stop, CutOff::CloseAndOpen, CutOff::Open),
+                         cutOffName);
 
 TEST(MediaPlayer, CloseReleasesDeviceAndCutsOffPlayWithoutNotice) {
     MediaPlayer player;
