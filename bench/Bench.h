@@ -5,6 +5,7 @@
 // ratio against its budget, so the figures mean the same on any machine.
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <vector>
 
@@ -28,6 +29,11 @@ using FigureFunction = std::function<std::vector<Figure>()>;
 // Registers a benchmark; use the TRELVAN_BENCH macro.
 bool registerBenchmark(const char* name, FigureFunction function);
 
+// A mode of the benchmark program run in a child process
+// (`trelvan-bench --child NAME ARGS...`), for figures that time a whole start.
+using ChildFunction = std::function<int(const QStringList& arguments)>;
+bool registerChild(const char* name, ChildFunction function);
+
 // Median of `runs` timings in milliseconds of `work`.
 double medianMs(int runs, const std::function<void()>& work);
 
@@ -35,6 +41,9 @@ double medianMs(int runs, const std::function<void()>& work);
 
 #define TRELVAN_BENCH_CONCAT2(a, b) a##b
 #define TRELVAN_BENCH_CONCAT(a, b) TRELVAN_BENCH_CONCAT2(a, b)
+#define TRELVAN_BENCH_CHILD(name, function)                                                        \
+    static const bool TRELVAN_BENCH_CONCAT(benchChild, __LINE__) =                                 \
+        ::trelvan::bench::registerChild(name, function)
 #define TRELVAN_BENCH(name, function)                                                              \
     static const bool TRELVAN_BENCH_CONCAT(benchRegistered, __LINE__) =                            \
         ::trelvan::bench::registerBenchmark(name, function)

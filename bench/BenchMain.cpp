@@ -16,7 +16,17 @@ std::map<std::string, FigureFunction>& registry() {
     return benchmarks;
 }
 
+std::map<std::string, ChildFunction>& children() {
+    static std::map<std::string, ChildFunction> modes;
+    return modes;
+}
+
 } // namespace
+
+bool registerChild(const char* name, ChildFunction function) {
+    children()[name] = std::move(function);
+    return true;
+}
 
 bool registerBenchmark(const char* name, FigureFunction function) {
     registry()[name] = std::move(function);
@@ -44,6 +54,10 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("TRELVAN_AUDIO_SINK"))
         qputenv("TRELVAN_AUDIO_SINK", "fakesink sync=true");
     QApplication application(argc, argv);
+    if (argc > 2 && std::string(argv[1]) == "--child") {
+        const auto child = children().find(argv[2]);
+        return child == children().end() ? 2 : child->second(application.arguments().mid(3));
+    }
     const QString only = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
 
     int missed = 0;
@@ -65,9 +79,9 @@ int main(int argc, char** argv) {
                                        ? QStringLiteral("<=%1").arg(f.absoluteLimit)
                                        : (f.budget > 0 ? QStringLiteral("<=%1x").arg(f.budget)
                                                        : QStringLiteral("report"));
-            std::printf("%-58s %9.2f %-2s %9.2f %-2s %7.2fx %8s %s\n",
-                        qPrintable(f.name), f.measured, qPrintable(f.unit), f.floor,
-                        qPrintable(f.unit), ratio, qPrintable(budget), ok ? "" : "MISSED");
+            std::printf("%-58s %9.2f %-2s %9.2f %-2s %7.2fx %8s %s\n", qPrintable(f.name),
+                        f.measured, qPrintable(f.unit), f.floor, qPrintable(f.unit), ratio,
+                        qPrintable(budget), ok ? "" : "MISSED");
             if (!f.note.isEmpty())
                 std::printf("    %s\n", qPrintable(f.note));
         }

@@ -1,17 +1,26 @@
 #include "platform/Folders.h"
 
-#include <QDir>
-#include <QFileInfo>
+#include <filesystem>
+#include <system_error>
 
 namespace trelvan {
 
 std::optional<QStringList> listSubfolders(const QString& folder) {
-    const QFileInfo info(folder);
-    if (!info.isDir() || !info.isReadable())
+    namespace fs = std::filesystem;
+    std::error_code error;
+    fs::directory_iterator entries(fs::path(folder.toStdString()), error);
+    if (error)
         return std::nullopt;
-    QDir dir(folder);
-    // QDir leaves out hidden entries unless asked for them.
-    QStringList names = dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::NoSort);
+    QStringList names;
+    for (const fs::directory_entry& entry : entries) {
+        std::error_code typeError;
+        if (!entry.is_directory(typeError))
+            continue;
+        const QString name = QString::fromStdString(entry.path().filename().string());
+        // Hidden folders, by the Linux convention of a leading ".".
+        if (!name.startsWith(QLatin1Char('.')))
+            names.append(name);
+    }
     names.sort(Qt::CaseInsensitive);
     return names;
 }

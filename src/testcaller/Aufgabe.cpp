@@ -85,34 +85,45 @@ bool TfrmAufgabe::event(QEvent* event) {
 }
 
 void TfrmAufgabe::FormActivate() {
+    // Drawn once when the whole tree stands, not at every node.
+    TreeView1->setUpdatesEnabled(false);
+    fillTree();
+    TreeView1->setUpdatesEnabled(true);
+}
+
+void TfrmAufgabe::fillTree() {
     TreeView1->clear();
     // The nodes of the old filling are gone: a press on empty space must not
     // fall back on one of them.
     rememberedNode_ = nullptr;
 
-    auto* prompt = new QTreeWidgetItem(TreeView1, QStringList{promptText()});
-    prompt->setIcon(0, ImageList1[0]);
-    const auto groups = listSubfolders(host_.chosenTest().ExeFolder);
-    if (!groups)
-        return;
-    for (const QString& group : *groups) {
-        if (group != kMusicFolder)
-            addGroup(group);
+    QList<QTreeWidgetItem*> nodes{new QTreeWidgetItem(QStringList{promptText()})};
+    nodes.front()->setIcon(0, ImageList1[0]);
+    if (const auto groups = listSubfolders(host_.chosenTest().ExeFolder)) {
+        for (const QString& group : *groups) {
+            if (group != kMusicFolder)
+                nodes.append(groupNode(group));
+        }
     }
+    TreeView1->addTopLevelItems(nodes);
 }
 
-void TfrmAufgabe::addGroup(const QString& name) {
-    auto* group = new QTreeWidgetItem(TreeView1, QStringList{name});
+QTreeWidgetItem* TfrmAufgabe::groupNode(const QString& name) const {
+    auto* group = new QTreeWidgetItem(QStringList{name});
     group->setIcon(0, ImageList1[0]);
     const auto tests = listSubfolders(host_.chosenTest().ExeFolder + name + QLatin1Char('/'));
     if (!tests)
-        return;
+        return group;
+    QList<QTreeWidgetItem*> children;
     for (const QString& test : *tests) {
         if (test == kMusicFolder)
             continue;
-        auto* node = new QTreeWidgetItem(group, QStringList{test});
+        auto* node = new QTreeWidgetItem(QStringList{test});
         node->setIcon(0, testIcon_);
+        children.append(node);
     }
+    group->addChildren(children);
+    return group;
 }
 
 void TfrmAufgabe::TreeView1MouseDown(const QPoint& position) {

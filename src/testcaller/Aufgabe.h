@@ -41,7 +41,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void addGroup(const QString& name);
+    void fillTree();
+    QTreeWidgetItem* groupNode(const QString& name) const;
 
     TestHost& host_;
     QTreeWidgetItem* rememberedNode_ = nullptr;
