@@ -18,6 +18,13 @@ DocumentWriter::DocumentWriter(QTextDocument& document) : document_(document), c
     cursor_.beginEditBlock();
 }
 
+DocumentWriter::~DocumentWriter() {
+    // A load cut short (out of memory) must not leave the document inside
+    // the edit block: it would never report a change again.
+    if (!finished_)
+        cursor_.endEditBlock();
+}
+
 void DocumentWriter::text(const QString& text, int formatId, const QTextCharFormat& format) {
     if (text.isEmpty())
         return;
@@ -110,6 +117,7 @@ void DocumentWriter::finish(int blockId, const QTextBlockFormat& block) {
     if (blockId != appliedBlockId_)
         cursor_.setBlockFormat(block);
     cursor_.endEditBlock();
+    finished_ = true;
 }
 
 void DocumentWriter::flushRun() {

@@ -25,6 +25,9 @@ public:
     static constexpr std::size_t kMaxTableCells = 100000;
 
     explicit DocumentWriter(QTextDocument& document);
+    ~DocumentWriter();
+    DocumentWriter(const DocumentWriter&) = delete;
+    DocumentWriter& operator=(const DocumentWriter&) = delete;
 
     // `formatId` names `format`: runs with the same id are merged.
     void text(const QString& text, int formatId, const QTextCharFormat& format);
@@ -80,6 +83,7 @@ private:
     std::vector<int> firstRowEdges_;
     bool rowOpen_ = false;
     bool cellOpen_ = false;
+    bool finished_ = false;
 };
 
 } // namespace trelvan::rtf
