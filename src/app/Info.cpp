@@ -24,14 +24,11 @@ QLabel* label(QWidget* parent, int left, int top, const QString& text) {
 }
 
 // The keyboard commands of the test caller, for the operator at a glance.
-struct KeyLine {
-    const char* key;
-    const char* command;
-};
-constexpr KeyLine kKeyLines[] = {
-    {"Enter", "Aufgabe beginnen"},       {"Leertaste", "nächste Lektion"},
-    {"Strg+Leer", "letzte wiederholen"}, {"F2", "letzte wiederholen"},
-    {"F1", "ab Nummer im Feld"},
+constexpr const char* kKeyLines[] = {
+    "Enter – Aufgabe beginnen",
+    "Leertaste – nächste Lektion",
+    "Strg+Leer, F2 – wiederholen",
+    "F1 – ab Nummer im Feld",
 };
 
 } // namespace
@@ -66,14 +63,19 @@ TfrmInfo::TfrmInfo(QWidget* parent) : QDialog(parent) {
     QFont productFont(QStringLiteral("Arial"), 14);
     productFont.setBold(true);
     ProductName->setFont(productFont);
+    ProductName->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     ProductName->adjustSize();
+    ProductName->resize(ProductName->width(), 21);
 
     Version = label(Panel1, 96, 58, QStringLiteral("Version: 1.0"));
 
-    int top = 80;
-    for (const KeyLine& line : kKeyLines) {
-        label(Panel1, 96, top, QString::fromUtf8(line.key));
-        label(Panel1, 152, top, QString::fromUtf8(line.command));
+    // White on the blue panel, so the lines can be read.
+    int top = 84;
+    for (const char* line : kKeyLines) {
+        QLabel* keys = label(Panel1, 96, top, QString::fromUtf8(line));
+        QPalette white = keys->palette();
+        white.setColor(QPalette::WindowText, Qt::white);
+        keys->setPalette(white);
         top += 16;
     }
 
