@@ -126,7 +126,6 @@ private:
 
     std::vector<int> cellEdges_;
     Picture picture_;
-    int imageCount_ = 0;
     qint64 imagePixels_ = 0;
 };
 
