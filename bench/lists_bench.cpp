@@ -1,0 +1,206 @@
+// A list of 10,000 entries stays responsive for every operation: new list,
+// append, delete, shuffle, drop, load and save-as on the music desk, each
+// against the bare file work it has to do (every edit rewrites the working
+// file, synced to disk).
+#include "Bench.h"
+
+#include "music/ListOperations.h"
+#include "music/Musik.h"
+#include "music/PlaylistFile.h"
+#include "platform/Dialogs.h"
+#include "platform/ProgramFolder.h"
+#include "support/RecordingPlayer.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QListWidget>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <unistd.h>
+#include <vector>
+
+namespace trelvan::bench {
+namespace {
+
+constexpr int kEntries = 10000;
+constexpr int kRuns = 9;
+
+QStringList songPaths(const QString& prefix, int count) {
+    QStringList paths;
+    paths.reserve(count);
+    for (int i = 0; i < count; ++i)
+        paths.append(QStringLiteral("/home/show/Musik/%1 %2/Titel %3 - Künstlerin.mp3")
+                         .arg(prefix)
+                         .arg(i % 97)
+                         .arg(i, 6, 10, QLatin1Char('0')));
+    return paths;
+}
+
+// The file dialogs answer with what the benchmark has set; no box is shown.
+class AnsweringDialogs final : public Dialogs {
+public:
+    AnsweringDialogs() { setDialogs(this); }
+    ~AnsweringDialogs() override { setDialogs(nullptr); }
+    AnsweringDialogs(const AnsweringDialogs&) = delete;
+    AnsweringDialogs& operator=(const AnsweringDialogs&) = delete;
+
+    QStringList songs;
+    QString file;
+
+    void message(const QString&, const QString&, MessageIcon, QWidget*) override {}
+    std::optional<QString> openFile(const FileDialogRequest&) override { return file; }
+    QStringList openFiles(const FileDialogRequest&) override { return songs; }
+    std::optional<QString> saveFile(const FileDialogRequest&) override { return file; }
+};
+
+// Median of `runs` timings of `work`, each after an untimed `setup`.
+double medianWithSetup(int runs, const std::function<void()>& setup,
+                       const std::function<void()>& work) {
+    std::vector<double> times;
+    for (int i = 0; i < runs; ++i) {
+        setup();
+        QElapsedTimer timer;
+        timer.start();
+        work();
+        times.push_back(double(timer.nsecsElapsed()) / 1e6);
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+void writeSynced(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    file.write(bytes);
+    file.flush();
+    ::fdatasync(file.handle());
+}
+
+QByteArray readBytes(const QString& path) {
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return file.readAll();
+}
+
+std::vector<Figure> listFigures() {
+    QTemporaryDir dir;
+    const QString folder = withTrailingSeparator(dir.path());
+    const QString oldFolder = programFolder();
+    setProgramFolder(folder);
+    AnsweringDialogs dialogs;
+    test::RecordingPlayer cuePlayer;
+    test::RecordingPlayer listPlayer;
+    TfrmMusik desk(cuePlayer, listPlayer);
+    setShuffleSeedSource([seed = 1700000000u]() mutable { return seed++; });
+
+    const QStringList songs = songPaths(QStringLiteral("Gruppe"), kEntries);
+    const QString listFile = folder + QStringLiteral("show.lst");
+    writePlaylist(listFile, songs);
+    const QByteArray bytes = readBytes(listFile);
+    const QString floorPath = folder + QStringLiteral("floor.lst");
+
+    // Every operation writes the whole list once, synced; load reads it first.
+    const double writeFloor = medianMs(kRuns, [&] { writeSynced(floorPath, bytes); });
+    const double readWriteFloor = medianMs(kRuns, [&] {
+        const QByteArray read = readBytes(listFile);
+        writeSynced(floorPath, read);
+    });
+
+    std::vector<Figure> figures;
+    auto add = [&](const char* name, double measured, double floor, const QString& note) {
+        Figure figure;
+        figure.name = QString::fromUtf8(name);
+        figure.measured = measured;
+        figure.floor = floor;
+        figure.unit = QStringLiteral("ms");
+        figure.budget = 5;
+        figure.note = note;
+        figures.push_back(figure);
+    };
+    const QString writeNote =
+        QStringLiteral("vs writing and syncing the list's %1 KB").arg(bytes.size() / 1024);
+    auto fill = [&] {
+        replaceListEntries(desk.ListBox1, songs);
+        selectFirstEntry(desk.ListBox1);
+    };
+
+    add("list 10k entries: new list",
+        medianWithSetup(
+            kRuns, [&] { dialogs.songs = songs; }, [&] { desk.PlayListerstellen1Click(); }),
+        writeFloor, QStringLiteral("new list of 10,000 songs ") + writeNote);
+
+    const QStringList more = songPaths(QStringLiteral("Neu"), 100);
+    add("list 10k entries: append",
+        medianWithSetup(
+            kRuns,
+            [&] {
+                fill();
+                dialogs.songs = more;
+            },
+            [&] { desk.andiePlayListanfgen1Click(); }),
+        writeFloor, QStringLiteral("100 songs appended to 10,000 ") + writeNote);
+
+    add("list 10k entries: delete",
+        medianWithSetup(
+            kRuns,
+            [&] {
+                fill();
+                selectEntry(desk.ListBox1, kEntries / 2);
+            },
+            [&] { desk.SongausPlayListelschen1Click(); }),
+        writeFloor, QStringLiteral("the middle song deleted ") + writeNote);
+
+    add("list 10k entries: shuffle", medianWithSetup(kRuns, fill, [&] { desk.mischenClick(); }),
+        writeFloor, QStringLiteral("shuffled ") + writeNote);
+
+    // The drop point below the last entry is found before the clock runs.
+    QPoint belowLast;
+    add("list 10k entries: drop within",
+        medianWithSetup(
+            kRuns,
+            [&] {
+                fill();
+                desk.ListBox1->doItemsLayout();
+                const QRect last =
+                    desk.ListBox1->visualItemRect(desk.ListBox1->item(desk.ListBox1->count() - 1));
+                belowLast = QPoint(last.center().x(), last.bottom() + 4);
+                desk.ListBox1StartDrag(desk.ListBox1);
+            },
+            [&] { desk.ListBox1DragDrop(desk.ListBox1, belowLast); }),
+        writeFloor, QStringLiteral("first and last exchanged ") + writeNote);
+
+    add("list 10k entries: drop copy",
+        medianWithSetup(
+            kRuns,
+            [&] {
+                fill();
+                replaceListEntries(desk.ListBox2, songs);
+                selectEntry(desk.ListBox2, 0);
+                desk.ListBox2StartDrag(desk.ListBox2);
+            },
+            [&] { desk.ListBox1DragDrop(desk.ListBox2, QPoint(5, 5)); }),
+        writeFloor, QStringLiteral("a song copied into a list of 10,000 ") + writeNote);
+
+    add("list 10k entries: load",
+        medianWithSetup(
+            kRuns, [&] { dialogs.file = listFile; }, [&] { desk.Listeladen1Click(); }),
+        readWriteFloor,
+        QStringLiteral("a .lst of 10,000 songs loaded (and the working file written) vs reading "
+                       "the bytes and writing them synced"));
+
+    add("list 10k entries: save as",
+        medianWithSetup(
+            kRuns, [&] { dialogs.file = folder + QStringLiteral("copy.lst"); },
+            [&] { desk.Listspeichernunter1Click(); }),
+        writeFloor, QStringLiteral("saved under a new name ") + writeNote);
+
+    setShuffleSeedSource({});
+    setProgramFolder(oldFolder);
+    return figures;
+}
+
+} // namespace
+} // namespace trelvan::bench
+
+TRELVAN_BENCH("lists", trelvan::bench::listFigures);
