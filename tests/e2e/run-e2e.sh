@@ -120,12 +120,13 @@ sleep 1
 show="$work/show"
 cp -r "$demo" "$show"
 sed -i "s|$demo|$show|g" "$show/trelvan-control.INI" "$show/hintergrund.ls" "$show/pausen.ls"
-# Two short songs for the background list, so the step to the next song comes soon.
-for n in 1 2; do
+# Three short songs for the background list, so the steps to the next song come soon.
+for n in 1 2 3; do
     gst-launch-1.0 -q audiotestsrc wave=sine freq=$((330 * n)) num-buffers=$((43 * 2)) \
         ! audioconvert ! lamemp3enc ! filesink location="$show/Musik/kurz$n.mp3"
 done
-printf '%s\r\n' "$show/Musik/kurz1.mp3" "$show/Musik/kurz2.mp3" >"$show/hintergrund.ls"
+printf '%s\r\n' "$show/Musik/kurz1.mp3" "$show/Musik/kurz2.mp3" "$show/Musik/kurz3.mp3" \
+    >"$show/hintergrund.ls"
 mv "$show/trelvan-control.INI" "$work/demo.INI"
 
 start_app() {
@@ -220,11 +221,40 @@ if [ -n "$desk" ]; then
     click_at "$desk" 186 106 # Stop
     check "Stop deletes the working copy" wait_file "$show/xc1.mp3" 5 absent
 
-    # 5. The background list: Play, and the next song follows from temp.mp3.
+    # 5. Drag the first background song onto the third: they trade places, and
+    # the list's working file follows at once.
+    o=($(origin "$desk"))
+    row_x=$((o[0] + 312 + 24 + 150))
+    row_y() { echo $((o[1] + 8 + 74 + 8 + 13 * $1)); }
+    xdotool mousemove --sync "$row_x" "$(row_y 0)" mousedown 1
+    for step in 1 2 3 4 5 6; do
+        xdotool mousemove --sync "$row_x" $(($(row_y 0) + 5 * step))
+        sleep 0.05
+    done
+    xdotool mousemove --sync "$row_x" "$(row_y 2)"
+    sleep 0.2
+    xdotool mouseup 1
+    sleep 0.5
+    shot 06-list-dragged
+    expected_list=$(printf '%s\n' "$show/Musik/kurz3.mp3" "$show/Musik/kurz2.mp3" "$show/Musik/kurz1.mp3")
+    check "a drag reorders the list and its working file" \
+        test "$(tr -d '\r' <"$show/hintergrund.ls")" = "$expected_list"
+
+    # 6. Play starts the selected (dropped) entry, the last one; the list then
+    # wraps round to its first entry, played from temp.mp3.
     click_at "$desk" $((312 + 234 + 37)) $((8 + 163 + 12))
     sleep 0.5
-    shot 06-list-playing
+    shot 07-list-playing
     check "the list steps on to the next song (temp.mp3)" wait_file "$show/temp.mp3" 10
+    wrapped=no
+    for _ in $(seq 50); do
+        if cmp -s "$show/temp.mp3" "$show/Musik/kurz3.mp3"; then
+            wrapped=yes
+            break
+        fi
+        sleep 0.2
+    done
+    check "after the last entry the list wraps round to the first" test "$wrapped" = yes
     if [ "$sound" = yes ]; then
         rms=$(record_rms 2)
         check "the list is heard (RMS $rms)" louder_than "${rms:-0}" 0.005
@@ -234,9 +264,23 @@ if [ -n "$desk" ]; then
     check "closing the desk stores the music section" ini_has "HintergrundFileName=$show/hintergrund.ls"
 fi
 
-# 6. "&Beenden" ends the program and keeps the music desk's settings.
+# 7. "&Beenden" ends the program and keeps the music desk's settings.
 quit_app
 check "the volumes are stored at the end" ini_has "Volumen1=1000"
+
+# 8. A restart shows the chosen test and brings the lists back.
+start_app
+main=$(wait_window '^Trelvan-Control$' 20) || true
+check "the program starts again" test -n "$main"
+check "no message at the restart: the chosen test is found" \
+    test -z "$(xdotool search --onlyvisible --name '^Information$' 2>/dev/null || true)"
+click_at "$main" 169 10
+desk=$(wait_window '^Trelvan-MP3 Player$' 10) || true
+sleep 0.5
+shot 08-restart-desk
+check "the reordered list is still the working file" \
+    test "$(tr -d '\r' <"$show/hintergrund.ls")" = "$expected_list"
+quit_app
 
 echo "e2e: screenshots in $shots"
 echo "$passed passed, $failed failed"
