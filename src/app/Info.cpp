@@ -2,6 +2,7 @@
 
 #include "app/ArenaPlan.h"
 #include "platform/Colours.h"
+#include "platform/WidgetLook.h"
 
 #include <QFrame>
 #include <QGuiApplication>
@@ -38,11 +39,8 @@ TfrmInfo::TfrmInfo(QWidget* parent) : QDialog(parent) {
     setFixedSize(298, 213);
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, colours::kActiveCaption);
-    palette.setColor(QPalette::WindowText, colours::kWindowText);
-    setPalette(palette);
-    setAutoFillBackground(true);
+    setBackground(this, colours::kActiveCaption);
+    setTextColour(this, colours::kWindowText);
     setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
 
     Panel1 = new QFrame(this);

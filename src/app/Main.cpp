@@ -9,6 +9,7 @@
 #include "platform/ImageView.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Screen.h"
+#include "platform/WidgetLook.h"
 #include "settings/Settings.h"
 #include "testcaller/Aufgabe.h"
 #include "testcaller/KeyCommands.h"
@@ -37,13 +38,6 @@ QFont designFont(const char* family, int pointSize, bool bold = false, bool unde
     font.setBold(bold);
     font.setUnderline(underline);
     return font;
-}
-
-void setBackground(QWidget* widget, const QColor& colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
 }
 
 QToolButton* speedButton(QWidget* parent, const QRect& bounds, const QString& caption,

@@ -5,9 +5,11 @@
 #include "music/ListOperations.h"
 #include "music/ListRules.h"
 #include "music/Musik.h"
+#include "music/PlayerDisplay.h"
 #include "platform/Colours.h"
 #include "platform/Dialogs.h"
 #include "platform/Exceptions.h"
+#include "platform/WidgetLook.h"
 #include "platform/media/Player.h"
 
 #include <QCoreApplication>
@@ -31,23 +33,6 @@ const QString kNothingPlayable = QStringLiteral(
     "Keiner der Titel der Liste kann abgespielt werden. Die Musik wurde angehalten.");
 const QString kListEmpty =
     QStringLiteral("Die Liste enthält keine Titel mehr. Die Musik wurde angehalten.");
-
-void setPanelColour(QFrame* panel, const QColor& colour) {
-    QPalette palette = panel->palette();
-    palette.setColor(QPalette::Window, colour);
-    panel->setPalette(palette);
-}
-
-// QProgressBar counts in int; a track of 24 days would not fit.
-int progressValue(qint64 milliseconds) {
-    return static_cast<int>(std::clamp<qint64>(milliseconds, 0, std::numeric_limits<int>::max()));
-}
-
-// The time label's width follows its text.
-void setTimeText(QLabel* label, const QString& text) {
-    label->setText(text);
-    label->resize(label->fontMetrics().horizontalAdvance(text), label->height());
-}
 
 // An entry is played only when it names an existing file (not a folder).
 bool isSongFile(const QString& path) {
@@ -83,7 +68,7 @@ public:
         d.Timer2->start();
         showProgress(list);
         d.ListPlaying = true;
-        setPanelColour(list.panel, colours::kRed);
+        setBackground(list.panel, colours::kRed);
         list.time->show();
         other(list).time->hide();
     }
@@ -124,8 +109,8 @@ public:
         d.Timer2->start();
         showProgress(list);
         second.progress->hide();
-        setPanelColour(list.panel, colours::kRed);
-        setPanelColour(second.panel, colours::kBlue);
+        setBackground(list.panel, colours::kRed);
+        setBackground(second.panel, colours::kBlue);
         list.time->show();
         second.time->hide();
     }
@@ -269,7 +254,7 @@ private:
         for (ListControls* list : {&d.backgroundList, &d.breakList}) {
             list->progress->hide();
             list->progress->setValue(0);
-            setPanelColour(list->panel, colours::kBlue);
+            setBackground(list->panel, colours::kBlue);
             list->time->hide();
         }
     }

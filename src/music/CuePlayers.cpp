@@ -2,6 +2,8 @@
 // from its working copy, stopping, restarting and the display of the cue that
 // plays.
 #include "music/CuePlayers.h"
+#include "music/PlayerDisplay.h"
+#include "platform/WidgetLook.h"
 
 #include "music/ListRules.h"
 #include "music/Musik.h"
@@ -29,23 +31,6 @@ namespace {
 
 std::filesystem::path toPath(const QString& path) {
     return std::filesystem::path(QFile::encodeName(path).toStdString());
-}
-
-void setFrameColour(QFrame* panel, const QColor& colour) {
-    QPalette palette = panel->palette();
-    palette.setColor(QPalette::Window, colour);
-    panel->setPalette(palette);
-}
-
-// QProgressBar counts in int; a track of 24 days would not fit.
-int progressValue(qint64 milliseconds) {
-    return static_cast<int>(std::clamp<qint64>(milliseconds, 0, std::numeric_limits<int>::max()));
-}
-
-// The time label's width follows its text.
-void setTimeText(QLabel* label, const QString& text) {
-    label->setText(text);
-    label->resize(label->fontMetrics().horizontalAdvance(text), label->height());
 }
 
 } // namespace
@@ -206,7 +191,7 @@ void TfrmMusik::showCuesIdle() {
         cue.progress->hide();
         cue.progress->setValue(0);
         cue.time->hide();
-        setFrameColour(cue.framePanel, colours::kBlue);
+        setBackground(cue.framePanel, colours::kBlue);
     }
 }
 
@@ -215,7 +200,7 @@ void TfrmMusik::showCuePlaying(CueControls& playing) {
     for (CueControls& cue : cues) {
         const bool isPlaying = &cue == &playing;
         cue.time->setVisible(isPlaying);
-        setFrameColour(cue.framePanel, isPlaying ? colours::kRed : colours::kBlue);
+        setBackground(cue.framePanel, isPlaying ? colours::kRed : colours::kBlue);
     }
 }
 

@@ -10,6 +10,7 @@
 #include "platform/Exceptions.h"
 #include "platform/HintPause.h"
 #include "platform/ProgramFolder.h"
+#include "platform/WidgetLook.h"
 #include "platform/media/MediaPlayer.h"
 #include "settings/Settings.h"
 
@@ -125,21 +126,6 @@ QFont deskFont(int points, bool bold = false) {
     QFont font(kFontFamily, points);
     font.setBold(bold);
     return font;
-}
-
-void setBackground(QWidget* widget, const QColor& colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
-void setTextColour(QWidget* widget, const QColor& colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    palette.setColor(QPalette::ButtonText, colour);
-    palette.setColor(QPalette::Text, colour);
-    widget->setPalette(palette);
 }
 
 QFrame* makePanel(QWidget* parent, const QRect& geometry, const QColor& colour) {
@@ -380,6 +366,7 @@ void TfrmMusik::buildVolumeBars() {
     Label5 = makeLabel(GroupBox1, QStringLiteral("-   Volumen  (Hintergrund- und Pausenmusik) +"),
                        {30, 611}, deskFont(18, true), colours::kWhite);
     Label5->resize(545, 29);
+    shrinkFontToWidth(Label5, Label5->width());
 }
 
 void TfrmMusik::buildLists() {

@@ -3,6 +3,7 @@
 #include "platform/Colours.h"
 #include "platform/ErrorBox.h"
 #include "platform/Folders.h"
+#include "platform/WidgetLook.h"
 #include "settings/Settings.h"
 
 #include <QMouseEvent>
@@ -50,11 +51,8 @@ QPixmap drawSheetImage(const QColor& paper) {
 TfrmAufgabe::TfrmAufgabe(TestHost& host, QWidget* parent) : QDialog(parent), host_(host) {
     setWindowTitle(QStringLiteral("Trelvan-Control    Aufgabe wählen"));
     setGeometry(213, 46, 443, 557);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, colours::kActiveCaption);
-    palette.setColor(QPalette::WindowText, colours::kWindowText);
-    setPalette(palette);
-    setAutoFillBackground(true);
+    setBackground(this, colours::kActiveCaption);
+    setTextColour(this, colours::kWindowText);
     setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
 
     ImageList1[0] = QIcon(drawFolderImage());

@@ -4,6 +4,7 @@
 #include "platform/Dialogs.h"
 #include "platform/ImageView.h"
 #include "platform/IntText.h"
+#include "platform/WidgetLook.h"
 #include "testcaller/Announcer.h"
 #include "testcaller/MovementMedia.h"
 
@@ -15,12 +16,6 @@
 
 namespace trelvan {
 namespace {
-
-void setLampColour(QLabel* lamp, const QColor& colour) {
-    QPalette palette = lamp->palette();
-    palette.setColor(QPalette::Window, colour);
-    lamp->setPalette(palette);
-}
 
 // Delivers what is pending, so the red lamp is on the screen before an
 // announcement blocks the window.
@@ -42,11 +37,11 @@ MovementStepper::MovementStepper(const StepperViews& views, const TestSelection&
     : views_(views), test_(test), announcer_(announcer) {}
 
 void MovementStepper::SignalBusy() {
-    setLampColour(views_.lamp, colours::kRed);
+    setBackground(views_.lamp, colours::kRed);
 }
 
 void MovementStepper::SignalReady() {
-    setLampColour(views_.lamp, colours::kActiveCaption);
+    setBackground(views_.lamp, colours::kActiveCaption);
 }
 
 void MovementStepper::PlayMovementMedia(int n) {
