@@ -6,6 +6,7 @@
 #include "platform/media/Gstreamer.h"
 #include "platform/media/Player.h"
 #include "support/FakeDialogs.h"
+#include "support/SoundFiles.h"
 #include "support/TempProgramFolder.h"
 
 #include <QDeadlineTimer>
@@ -21,45 +22,9 @@
 namespace trelvan::test {
 namespace {
 
-// About a quarter of a second of a tone as CBR MP3.
-bool writeTone(const QString& path, int frequency) {
-    ensureGstreamer();
-    const QString description =
-        QStringLiteral("audiotestsrc num-buffers=10 freq=%1 ! audioconvert ! "
-                       "lamemp3enc target=bitrate bitrate=128 cbr=true ! filesink location=\"%2\"")
-            .arg(frequency)
-            .arg(path);
-    GError* error = nullptr;
-    GstElement* pipeline = gst_parse_launch(description.toUtf8().constData(), &error);
-    if (error) {
-        g_error_free(error);
-        if (pipeline)
-            gst_object_unref(pipeline);
-        return false;
-    }
-    GstBus* bus = gst_element_get_bus(pipeline);
-    gst_element_set_state(pipeline, GST_STATE_PLAYING);
-    GstMessage* end = gst_bus_timed_pop_filtered(
-        bus, 20 * GST_SECOND, static_cast<GstMessageType>(GST_MESSAGE_EOS | GST_MESSAGE_ERROR));
-    const bool ok = end && GST_MESSAGE_TYPE(end) == GST_MESSAGE_EOS;
-    if (end)
-        gst_message_unref(end);
-    gst_element_set_state(pipeline, GST_STATE_NULL);
-    gst_object_unref(bus);
-    gst_object_unref(pipeline);
-    return ok;
-}
-
 QByteArray bytesOf(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-template <typename Predicate> bool waitUntil(Predicate done, int timeoutMs) {
-    const QDeadlineTimer deadline(timeoutMs);
-    while (!done() && !deadline.hasExpired())
-        QTest::qWait(5);
-    return done();
 }
 
 TEST(ListRealPlayerTest, SongsFollowEachOtherFromTheWorkingCopy) {
@@ -68,8 +33,8 @@ TEST(ListRealPlayerTest, SongsFollowEachOtherFromTheWorkingCopy) {
     folder.makeFolder(QStringLiteral("songs"));
     const QString first = folder.file(QStringLiteral("songs/first.mp3"));
     const QString second = folder.file(QStringLiteral("songs/second.mp3"));
-    ASSERT_TRUE(writeTone(first, 440));
-    ASSERT_TRUE(writeTone(second, 660));
+    ASSERT_TRUE(writeToneMp3(first, 10, 440));
+    ASSERT_TRUE(writeToneMp3(second, 10, 660));
     ASSERT_NE(bytesOf(first), bytesOf(second));
     folder.write(QStringLiteral("songs/notes.mp3"), "no sound in here\n");
 

@@ -1,5 +1,7 @@
 #include "MediaFiles.h"
 
+#include "SoundFiles.h"
+
 #include "platform/media/Gstreamer.h"
 
 #include <QDir>
@@ -12,22 +14,7 @@ namespace {
 
 // Runs a gst-launch description to its end (the files are written by filesink).
 void render(const QString& description) {
-    ensureGstreamer();
-    GError* error = nullptr;
-    GstElement* pipeline = gst_parse_launch(description.toUtf8().constData(), &error);
-    if (error)
-        throw std::runtime_error(error->message);
-    GstBus* bus = gst_element_get_bus(pipeline);
-    gst_element_set_state(pipeline, GST_STATE_PLAYING);
-    GstMessage* end = gst_bus_timed_pop_filtered(
-        bus, 30 * GST_SECOND, static_cast<GstMessageType>(GST_MESSAGE_EOS | GST_MESSAGE_ERROR));
-    const bool ok = end && GST_MESSAGE_TYPE(end) == GST_MESSAGE_EOS;
-    if (end)
-        gst_message_unref(end);
-    gst_element_set_state(pipeline, GST_STATE_NULL);
-    gst_object_unref(bus);
-    gst_object_unref(pipeline);
-    if (!ok)
+    if (!renderPipeline(description))
         throw std::runtime_error(("cannot render " + description).toStdString());
 }
 

@@ -4,6 +4,8 @@
 #include <QDeadlineTimer>
 #include <QString>
 #include <QTemporaryDir>
+
+#include "SoundFiles.h"
 #include <QThread>
 #include <string>
 
@@ -28,18 +30,6 @@ struct MediaFiles {
 private:
     MediaFiles();
 };
-
-// Processes events until `done` holds or `timeoutMs` has passed; true when done.
-template <typename Predicate> bool waitUntil(Predicate done, int timeoutMs = 5000) {
-    const QDeadlineTimer deadline(timeoutMs);
-    while (!done()) {
-        if (deadline.hasExpired())
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        QThread::msleep(2);
-    }
-    return true;
-}
 
 // Processes events for `ms` milliseconds.
 inline void pumpEvents(int ms) {
