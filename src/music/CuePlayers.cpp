@@ -3,6 +3,7 @@
 // plays.
 #include "music/CuePlayers.h"
 #include "music/PlayerDisplay.h"
+#include "platform/FileCopy.h"
 #include "platform/WidgetLook.h"
 
 #include "music/ListRules.h"
@@ -21,42 +22,21 @@
 #include <QTimer>
 
 #include <algorithm>
-#include <filesystem>
 #include <limits>
-#include <system_error>
 
 namespace trelvan {
-
-namespace {
-
-std::filesystem::path toPath(const QString& path) {
-    return std::filesystem::path(QFile::encodeName(path).toStdString());
-}
-
-} // namespace
 
 QString cueWorkingCopy(int cueIndex) {
     return programFolder() + QStringLiteral("xc%1.mp3").arg(cueIndex + 1);
 }
 
 bool makeCueWorkingCopy(const QString& source, int cueIndex) {
-    const auto copy = toPath(cueWorkingCopy(cueIndex));
-    std::error_code error;
-    std::filesystem::remove(copy, error);
-    if (source.isEmpty())
-        return false;
-    const auto from = toPath(source);
-    if (!std::filesystem::is_regular_file(from, error))
-        return false;
-    return std::filesystem::copy_file(from, copy, std::filesystem::copy_options::overwrite_existing,
-                                      error) &&
-           !error;
+    return copyReplacing(source, cueWorkingCopy(cueIndex));
 }
 
 void deleteCueWorkingCopies() {
-    std::error_code error;
     for (int i = 0; i < kCueCount; ++i)
-        std::filesystem::remove(toPath(cueWorkingCopy(i)), error);
+        removeFile(cueWorkingCopy(i));
 }
 
 // --- the named handlers, one per cue ---------------------------------------

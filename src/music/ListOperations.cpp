@@ -1,4 +1,5 @@
 #include "music/ListOperations.h"
+#include "platform/FileCopy.h"
 
 #include "platform/ProgramFolder.h"
 
@@ -7,9 +8,6 @@
 #include <QItemSelectionModel>
 #include <QListWidget>
 
-#include <filesystem>
-#include <system_error>
-
 namespace trelvan {
 
 namespace {
@@ -17,10 +15,6 @@ namespace {
 ShuffleSeedSource& seedSource() {
     static ShuffleSeedSource source;
     return source;
-}
-
-std::filesystem::path toPath(const QString& path) {
-    return std::filesystem::path(QFile::encodeName(path).toStdString());
 }
 
 } // namespace
@@ -61,18 +55,9 @@ QString listWorkingCopy() {
 }
 
 bool makeListWorkingCopy(const QString& source) {
-    const auto copy = toPath(listWorkingCopy());
-    std::error_code error;
-    std::filesystem::remove(copy, error);
-    if (source.isEmpty())
-        return false;
-    const auto from = toPath(source);
-    if (!std::filesystem::is_regular_file(from, error))
-        return false;
-    // An entry naming the working copy itself is gone now and counts as missing.
-    return std::filesystem::copy_file(from, copy, std::filesystem::copy_options::overwrite_existing,
-                                      error) &&
-           !error;
+    // An entry naming the working copy itself is gone once it is removed, and
+    // counts as missing.
+    return copyReplacing(source, listWorkingCopy());
 }
 
 void setShuffleSeedSource(ShuffleSeedSource source) {

@@ -28,16 +28,6 @@ unsigned char classOf(char c) {
     return kClasses[static_cast<unsigned char>(c)];
 }
 
-int hexValue(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
 } // namespace
 
 Token RtfLexer::next() {
@@ -86,7 +76,7 @@ Token RtfLexer::controlSequence() {
             int value = 0;
             int digits = 0;
             while (digits < 2 && position_ < size) {
-                const int h = hexValue(data[position_]);
+                const int h = hexDigitValue(data[position_]);
                 if (h < 0)
                     break;
                 value = value * 16 + h;
@@ -145,6 +135,16 @@ std::string_view RtfLexer::takeBinary(std::int64_t count) {
     const std::string_view data = input_.substr(position_, length);
     position_ += length;
     return data;
+}
+
+int hexDigitValue(char c) {
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
 }
 
 } // namespace trelvan::rtf

@@ -43,4 +43,7 @@ private:
     std::size_t position_ = 0;
 };
 
+// The value of a hexadecimal digit, or -1.
+int hexDigitValue(char c);
+
 } // namespace trelvan::rtf

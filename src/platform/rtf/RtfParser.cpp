@@ -21,16 +21,6 @@ bool flag(const Token& token) {
     return !token.hasParameter || token.parameter != 0;
 }
 
-int hexNibble(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
 // Image names are unique in the process: a document keeps resources it
 // has cached under a name even after clear().
 QString nextImageName() {
@@ -693,7 +683,7 @@ void RtfParser::commitColour() {
 
 void RtfParser::pictureHex(std::string_view bytes) {
     for (char c : bytes) {
-        const int nibble = hexNibble(c);
+        const int nibble = hexDigitValue(c);
         if (nibble < 0)
             continue;
         if (picture_.highNibble < 0) {
