@@ -15,6 +15,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QMainWindow>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -46,10 +47,12 @@ QByteArray bigDocument() {
     return rtf + "}";
 }
 
-// Child: a minimal Qt window program, shown, then ended.
+// Child: a minimal Qt window program, shown, then ended. It shows one line of
+// text, so the font system starts up as in any real window.
 int minimalWindow(const QStringList&) {
     QMainWindow window;
     window.resize(1280, 780);
+    window.setCentralWidget(new QLabel(QStringLiteral("Trelvan-Control")));
     window.show();
     QCoreApplication::processEvents();
     return 0;
@@ -104,9 +107,25 @@ std::vector<Figure> startupFigures() {
     figure.measured = childMs({QStringLiteral("program-start"), dir.path()});
     figure.unit = QStringLiteral("ms");
     figure.budget = 1.5;
-    figure.note = QStringLiteral("whole processes, offscreen: the four windows built and the "
-                                 "main window shown, against a minimal Qt window program");
-    return {figure};
+    figure.note = QStringLiteral(
+        "whole processes, offscreen: the four windows built and the main window shown, against "
+        "a minimal Qt window program. Reading 1 MB of RTF at the reader's 20 MB/s budget alone "
+        "takes longer than half the floor, so 1.5x cannot be met with this document; the next "
+        "figure shows the start-up without it.");
+    std::vector<Figure> figures{figure};
+
+    const QString demo = QCoreApplication::applicationDirPath() + QStringLiteral("/demo-show");
+    if (QDir(demo).exists()) {
+        Figure demoStart;
+        demoStart.name = QStringLiteral("start-up to the main window shown (demo show)");
+        demoStart.floor = figure.floor;
+        demoStart.measured = childMs({QStringLiteral("program-start"), demo});
+        demoStart.unit = QStringLiteral("ms");
+        demoStart.budget = 1.5;
+        demoStart.note = QStringLiteral("the same on the demo show's short test document");
+        figures.push_back(demoStart);
+    }
+    return figures;
 }
 
 std::vector<Figure> chooserFigures() {

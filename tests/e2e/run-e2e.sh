@@ -218,8 +218,29 @@ if [ -n "$desk" ]; then
         check "the cue is heard on the sound server (RMS $rms)" louder_than "${rms:-0}" 0.005
     fi
     shot 05-cue-playing
-    click_at "$desk" 186 106 # Stop
-    check "Stop deletes the working copy" wait_file "$show/xc1.mp3" 5 absent
+
+    # Choose the entry cue's file through the real file dialog, then restart
+    # it by a double-click on its name while the opening music plays.
+    click_at "$desk" 276 215 # "..." of the entry cue
+    dialog=$(wait_window '^MP3 öffnen$' 10) || true
+    check "the cue's file dialog opens" test -n "$dialog"
+    if [ -n "$dialog" ]; then
+        sleep 0.5
+        xdotool type --delay 20 "$show/Musik/kurz2.mp3"
+        sleep 0.5
+        # The first Return may only take the name completer's proposal.
+        for _ in 1 2 3; do
+            xdotool key --window "$dialog" Return
+            wait_gone '^MP3 öffnen$' 1 && break
+        done
+    fi
+    check "the chosen cue file is stored at once" ini_has "Einritt=$show/Musik/kurz2.mp3"
+    click_at "$desk" 144 214 2 # double-click on the entry cue's file name
+    check "the double-click starts the entry cue" wait_file "$show/xc2.mp3" 5
+    check "and stops the opening music" wait_file "$show/xc1.mp3" 5 absent
+    shot 05b-cue-restarted
+    click_at "$desk" 186 $((8 + 160 + 65 + 12)) # Stop of the entry cue
+    check "Stop deletes the working copy" wait_file "$show/xc2.mp3" 5 absent
 
     # 5. Drag the first background song onto the third: they trade places, and
     # the list's working file follows at once.
