@@ -74,6 +74,16 @@ const DocumentCase kDocuments[] = {
      {u(u"1\tA\tEinreiten im Arbeitstrab, X Halten, Grüßen"), u(u"2\tC\tLinke Hand, Arbeitstrab"),
       u(u"3\tE\tZirkel geritten, leichttraben"),
       u(u"4\tA\tMittelschritt (\u201Eam langen Zügel\u201C)"), u(u"5\tX\tHalten – Grüßen")}},
+    // Saved by LibreOffice Writer itself (the demo's test, opened and saved
+    // again), with its own font table, styles and paragraph properties.
+    {"libreoffice-saved.rtf",
+     u(u"Dressurreiterprüfung Kl. E – Aufgabe E5"),
+     {u(u"1\tA\tEinreiten im Arbeitstrab"), u(u"2\tC\tLinke Hand"), u(u"3\tA\tZirkel geritten"),
+      u(u"4\t\tAuf dem Zirkel die Zügel aus der Hand kauen lassen"), u(u"5\tA-K\tArbeitstrab"),
+      u(u"6\tzw. M und C\tÜbergang zum Mittelschritt"), u(u"7\tF\tÜbergang zum Arbeitstrab"),
+      u(u"8\tA\tZirkel geritten"), u(u"9\tC\tGanze Bahn"),
+      u(u"10\tA\tIm Arbeitsgalopp links angaloppieren, Zirkel geritten"),
+      u(u"11\tA-F-B\tGanze Bahn"), u(u"12\tH-E-K\tMittelschritt")}},
 };
 INSTANTIATE_TEST_SUITE_P(Writers, RtfTestDocument, ::testing::ValuesIn(kDocuments));
 
