@@ -1,6 +1,7 @@
 // Start-up of the main window, the chooser's filling and the program's memory,
 // each against a floor measured in the same run.
 #include "Bench.h"
+#include "BenchSupport.h"
 
 #include "app/Info.h"
 #include "app/Main.h"
@@ -27,15 +28,6 @@ namespace trelvan::bench {
 namespace {
 
 constexpr int kRuns = 5;
-
-// Answers every box at once, so the measurement never waits for a person.
-class QuietDialogs final : public Dialogs {
-public:
-    void message(const QString&, const QString&, MessageIcon, QWidget*) override {}
-    std::optional<QString> openFile(const FileDialogRequest&) override { return std::nullopt; }
-    QStringList openFiles(const FileDialogRequest&) override { return {}; }
-    std::optional<QString> saveFile(const FileDialogRequest&) override { return std::nullopt; }
-};
 
 // A test document of 5,000 movements, about 1 MB of RTF.
 QByteArray bigDocument() {

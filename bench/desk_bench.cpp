@@ -2,6 +2,7 @@
 // from the end of a song to the next song of a list, each to the first buffer
 // at the sink, against a bare playbin opening and playing the same file.
 #include "Bench.h"
+#include "BenchSupport.h"
 #include "MediaTiming.h"
 
 #include "music/ListOperations.h"
@@ -57,14 +58,6 @@ private:
     MediaPlayer inner_;
 };
 
-class SilentDialogs final : public Dialogs {
-public:
-    void message(const QString&, const QString&, MessageIcon, QWidget*) override {}
-    std::optional<QString> openFile(const FileDialogRequest&) override { return std::nullopt; }
-    QStringList openFiles(const FileDialogRequest&) override { return {}; }
-    std::optional<QString> saveFile(const FileDialogRequest&) override { return std::nullopt; }
-};
-
 template <typename Predicate> bool processUntil(Predicate done) {
     const auto deadline = Clock::now() + std::chrono::seconds(10);
     while (!done() && Clock::now() < deadline) {
@@ -78,7 +71,7 @@ std::vector<Figure> deskFigures() {
     ensureGstreamer();
     const QByteArray oldSink = qgetenv("TRELVAN_AUDIO_SINK");
     qputenv("TRELVAN_AUDIO_SINK", benchSinkDescription());
-    SilentDialogs silent;
+    QuietDialogs silent;
     setDialogs(&silent);
     QTemporaryDir dir;
     setProgramFolder(dir.path());

@@ -3,6 +3,7 @@
 // against the bare file work it has to do (every edit rewrites the working
 // file, synced to disk).
 #include "Bench.h"
+#include "BenchSupport.h"
 
 #include "music/ListOperations.h"
 #include "music/Musik.h"
@@ -25,17 +26,6 @@ namespace {
 
 constexpr int kEntries = 10000;
 constexpr int kRuns = 15;
-
-QStringList songPaths(const QString& prefix, int count) {
-    QStringList paths;
-    paths.reserve(count);
-    for (int i = 0; i < count; ++i)
-        paths.append(QStringLiteral("/home/show/Musik/%1 %2/Titel %3 - Künstlerin.mp3")
-                         .arg(prefix)
-                         .arg(i % 97)
-                         .arg(i, 6, 10, QLatin1Char('0')));
-    return paths;
-}
 
 // The file dialogs answer with what the benchmark has set; no box is shown.
 class AnsweringDialogs final : public Dialogs {
@@ -87,12 +77,6 @@ void writeSynced(const QString& path, const QByteArray& bytes) {
     file.write(bytes);
     file.flush();
     ::fdatasync(file.handle());
-}
-
-QByteArray readBytes(const QString& path) {
-    QFile file(path);
-    file.open(QIODevice::ReadOnly);
-    return file.readAll();
 }
 
 std::vector<Figure> listFigures() {

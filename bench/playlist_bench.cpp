@@ -1,6 +1,7 @@
 // Playlist of 100,000 entries: load, save, shuffle and append, each against
 // the bare file I/O or byte copying of the same data.
 #include "Bench.h"
+#include "BenchSupport.h"
 
 #include "music/ListRules.h"
 #include "music/PlaylistFile.h"
@@ -21,28 +22,11 @@ namespace {
 constexpr int kEntries = 100000;
 constexpr int kRuns = 7;
 
-QStringList songPaths(const QString& prefix) {
-    QStringList paths;
-    paths.reserve(kEntries);
-    for (int i = 0; i < kEntries; ++i)
-        paths.append(QStringLiteral("/home/show/Musik/%1 %2/Titel %3 - Künstlerin.mp3")
-                         .arg(prefix)
-                         .arg(i % 97)
-                         .arg(i, 6, 10, QLatin1Char('0')));
-    return paths;
-}
-
-QByteArray readBytes(const QString& path) {
-    QFile file(path);
-    file.open(QIODevice::ReadOnly);
-    return file.readAll();
-}
-
 std::vector<Figure> playlistFigures() {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("liste.lst"));
     const QString floorPath = dir.filePath(QStringLiteral("floor.lst"));
-    const QStringList entries = songPaths(QStringLiteral("Gruppe"));
+    const QStringList entries = songPaths(QStringLiteral("Gruppe"), kEntries);
     writePlaylist(path, entries);
     const QByteArray bytes = readBytes(path);
     const QString size = QStringLiteral("%1 MB").arg(double(bytes.size()) / 1e6, 0, 'f', 1);
@@ -103,7 +87,7 @@ std::vector<Figure> playlistFigures() {
                  }),
         QStringLiteral("shuffleEntries (move-to-end rule) vs std::shuffle of the same list"));
 
-    const QStringList chosen = songPaths(QStringLiteral("Neu"));
+    const QStringList chosen = songPaths(QStringLiteral("Neu"), kEntries);
     add("playlist 100k entries: append",
         medianMs(kRuns,
                  [&] {
