@@ -229,9 +229,12 @@ if [ -n "$desk" ]; then
         xdotool type --delay 20 "$show/Musik/kurz2.mp3"
         sleep 0.5
         # The first Return may only take the name completer's proposal.
+        # The dialog may close a moment after a check: a key sent to its window
+        # then fails harmlessly and goes nowhere else.
         for _ in 1 2 3; do
-            xdotool key --window "$dialog" Return
-            wait_gone '^MP3 öffnen$' 1 && break
+            xdotool search --onlyvisible --name '^MP3 öffnen$' >/dev/null 2>&1 || break
+            xdotool key --window "$dialog" Return 2>/dev/null || true
+            wait_gone '^MP3 öffnen$' 2 && break
         done
     fi
     check "the chosen cue file is stored at once" ini_has "Einritt=$show/Musik/kurz2.mp3"
